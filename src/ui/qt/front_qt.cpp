@@ -3,10 +3,13 @@
 #include <QApplication>
 
 #include "platform/srodowisko.h"
+#include "ui/qt/okno_komunikat.h"
 
 namespace ramvel {
 
 void InstalujFrontQt() {
+    static TKomunikatyQt komunikaty;
+    UstawKomunikaty(&komunikaty);
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
 }
 
