@@ -1,4 +1,10 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <gmock/gmock.h>
@@ -83,6 +89,27 @@ TEST_F(KopiujPlikTest, NieudanaKopiaNieNiszczyCelu) {
     EXPECT_FALSE(KopiujPlik("/proc/self/stat", FKatalog / "cel", true));
     EXPECT_EQ(testy::CzytajPlik(FKatalog / "cel"), "dobre dane");
     EXPECT_THAT(PozostalePliki(FKatalog.Sciezka()), ::testing::UnorderedElementsAre("cel", "ramvel.ini"));
+}
+
+TEST_F(KopiujPlikTest, CelZablokowanyPrzezInnyProgram) {
+    testy::ZapiszPlik(FKatalog / "zrodlo", "nowe");
+    testy::ZapiszPlik(FKatalog / "baza.fdb", "otwarta");
+    const int fd = open((FKatalog / "baza.fdb").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    // flock locks belong to the open file description: a child process's
+    // lock stands in for the server's.
+    const pid_t dziecko = fork();
+    if (dziecko == 0) {
+        pause();
+        _exit(0);
+    }
+    close(fd);
+    FSkrypt.Blad("Błąd kopiowania pliku: zrodlo\r\rPlik jest w użyciu.");
+    EXPECT_FALSE(KopiujPlik(FKatalog / "zrodlo", FKatalog / "baza.fdb", true));
+    EXPECT_EQ(testy::CzytajPlik(FKatalog / "baza.fdb"), "otwarta");
+    kill(dziecko, SIGKILL);
+    waitpid(dziecko, nullptr, 0);
+    EXPECT_TRUE(KopiujPlik(FKatalog / "zrodlo", FKatalog / "baza.fdb", true));
 }
 
 TEST_F(KopiujPlikTest, CelemJestKatalog) {
