@@ -45,6 +45,9 @@ public:
     std::string CzytajUstawienie(const std::string& sekcja, const std::string& klucz);
     void ZapiszUstawienie(const std::string& sekcja, const std::string& klucz, const std::string& wartosc);
 
+    // Whether the last restore ended with the success verdict.
+    bool OstatnieOdtworzenieUdane() const { return FOdtworzenieUdane; }
+
     std::string FKatalogBazy;
     std::string FRozszerzenieBazy;
 
@@ -56,6 +59,7 @@ private:
     TFormaGlowna FForma;
     std::unique_ptr<TPlikIni> FUstawienia;
     bool FZamknieta = false;
+    bool FOdtworzenieUdane = false;
 };
 
 // "Ramvel dla programu Morvanta PRO " + the program's file version.
