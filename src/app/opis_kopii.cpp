@@ -80,24 +80,7 @@ std::string ZmienRozszerzenie(const std::string& sciezka, const std::string& roz
 }
 
 std::optional<std::string> PlikOpisuKopii(const std::string& archiwum) {
-    const std::string dokladnie = ZmienRozszerzenie(archiwum, ".ini");
-    if (PlikIstnieje(dokladnie))
-        return dokladnie;
-    const std::string katalog = archiwum.substr(0, PoczatekNazwy(archiwum));
-    const std::string szukana = NazwaPliku(dokladnie);
-    std::vector<std::string> pasujace;
-    std::error_code blad;
-    for (std::filesystem::directory_iterator it(katalog.empty() ? "." : katalog, blad), koniec;
-         !blad && it != koniec; it.increment(blad)) {
-        const std::string nazwa = it->path().filename().string();
-        if (TekstyRowne(nazwa, szukana) && PlikIstnieje(katalog + nazwa))
-            pasujace.push_back(nazwa);
-    }
-    if (pasujace.empty())
-        return std::nullopt;
-    // The listing order is the file system's; the smallest name keeps the
-    // choice the same from one run to the next.
-    return katalog + *std::min_element(pasujace.begin(), pasujace.end());
+    return ZnajdzPlikBezWielkosciLiter(ZmienRozszerzenie(archiwum, ".ini"));
 }
 
 bool CzytajOpisKopii(const std::string& archiwum, TRekKat& rekord) {

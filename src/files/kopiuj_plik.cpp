@@ -1,6 +1,7 @@
 #include "files/kopiuj_plik.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +52,13 @@ int SkopiujZawartosc(const std::string& zrodlo, const std::string& cel) {
     // A read-only target refuses to be overwritten, for root as for anyone.
     if (celIstnieje && (celStat.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return EACCES;
+    // A program that has the target open holds a lock on it (the database
+    // server locks every database it has attached); replacing the file under
+    // it would lose its data. Our own lock keeps it from opening the old file
+    // again until the new one is in place.
+    TDeskryptor blokadaCelu(celIstnieje ? open(cel.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+    if (blokadaCelu.Fd() >= 0 && flock(blokadaCelu.Fd(), LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? ETXTBSY : errno;
 
     const std::string tymczasowy = cel + ".ramvel-kopia";
     TDeskryptor wyjscie(open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));

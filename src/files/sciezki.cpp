@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/napedy.h"
+#include "files/teksty.h"
 #include "files/kursor.h"
 #include "platform/bledy.h"
 
@@ -41,6 +42,27 @@ std::string NazwaPliku(const std::string& sciezka) {
 bool PlikIstnieje(const std::string& plik) {
     struct stat s{};
     return stat(plik.c_str(), &s) == 0 && S_ISREG(s.st_mode);
+}
+
+std::optional<std::string> ZnajdzPlikBezWielkosciLiter(const std::string& sciezka) {
+    if (PlikIstnieje(sciezka))
+        return sciezka;
+    const size_t ukosnik = sciezka.rfind('/');
+    const std::string katalog = ukosnik == std::string::npos ? std::string() : sciezka.substr(0, ukosnik + 1);
+    const std::string szukana = sciezka.substr(katalog.size());
+    DIR* strumien = opendir(katalog.empty() ? "." : katalog.c_str());
+    if (!strumien)
+        return std::nullopt;
+    std::optional<std::string> najmniejsza;
+    while (const dirent* wpis = readdir(strumien)) {
+        const std::string nazwa = wpis->d_name;
+        if (TekstyRowne(nazwa, szukana) && PlikIstnieje(katalog + nazwa) && (!najmniejsza || nazwa < *najmniejsza))
+            najmniejsza = nazwa;
+    }
+    closedir(strumien);
+    if (!najmniejsza)
+        return std::nullopt;
+    return katalog + *najmniejsza;
 }
 
 bool KatalogIstnieje(const std::string& katalog) {

@@ -1,6 +1,7 @@
 #pragma once
 // Paths, directories and file attributes.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ramvel {
@@ -23,7 +24,11 @@ void UtworzKatalog(const std::string& katalog);
 // keeps it. Symbolic links are removed, never followed. Failures are skipped.
 void UsunZawartoscKatalogu(const std::string& katalog);
 
-bool PlikIstnieje(const std::string& plik);     // a regular file (or a link to one)
+bool PlikIstnieje(const std::string& plik);
+// The file as named, or else the one in the same directory whose name differs
+// only in letter case (Polish letters included), as Windows would find it;
+// the smallest such name when there are several. nullopt when none exists.
+std::optional<std::string> ZnajdzPlikBezWielkosciLiter(const std::string& sciezka);     // a regular file (or a link to one)
 bool KatalogIstnieje(const std::string& katalog);
 
 // Size in bytes; -1 when the file cannot be read.

@@ -3,12 +3,15 @@
 #include <QApplication>
 
 #include "platform/srodowisko.h"
+#include "ui/qt/okno_komunikat.h"
 #include "ui/qt/sel_dir.h"
 #include "ui/wybor_katalogu.h"
 
 namespace ramvel {
 
 void InstalujFrontQt() {
+    static TKomunikatyQt komunikaty;
+    UstawKomunikaty(&komunikaty);
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
     static TWyborKataloguQt wyborKatalogu;
     UstawWyborKatalogu(&wyborKatalogu);

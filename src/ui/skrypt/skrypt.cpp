@@ -29,8 +29,15 @@ TSkrypt::~TSkrypt() {
     delete FKomunikaty;
 }
 
-TSkrypt& TSkrypt::Oczekuj(std::string rodzaj, std::string tekst, std::string odpowiedz) {
-    FKroki.push_back({std::move(rodzaj), std::move(tekst), std::move(odpowiedz)});
+TSkrypt& TSkrypt::Oczekuj(std::string rodzaj, std::string tekst, std::string odpowiedz,
+                          std::function<void()> akcja) {
+    FKroki.push_back({std::move(rodzaj), std::move(tekst), std::move(odpowiedz), std::move(akcja)});
+    return *this;
+}
+
+TSkrypt& TSkrypt::Potem(std::function<void()> akcja) {
+    if (!FKroki.empty())
+        FKroki.back().Akcja = std::move(akcja);
     return *this;
 }
 
@@ -49,6 +56,8 @@ std::string TSkrypt::Krok(const std::string& rodzaj, const std::string& tekst, c
     }
     const std::string odpowiedz = krok.Odpowiedz.empty() ? domyslna : krok.Odpowiedz;
     FPrzebieg.push_back(rodzaj + ": " + tekst + " -> " + odpowiedz);
+    if (krok.Akcja)
+        krok.Akcja();
     return odpowiedz;
 }
 

@@ -4,6 +4,7 @@
 // a transcript. Anything unexpected is recorded as a fault (and answered with
 // the window's default), so a test ends with EXPECT_THAT(skrypt.Bledy(), IsEmpty()).
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct TKrokSkryptu {
     std::string Rodzaj;     // "Pytanie", "Błąd", "Informacja", or another window's kind
     std::string Tekst;      // the exact text expected
     std::string Odpowiedz;  // "&Tak", "&Nie", "&OK", "&Anuluj", or a window's own answer
+    std::function<void()> Akcja;  // what the user does before answering (swaps a diskette…)
 };
 
 class TSkrypt {
@@ -25,7 +27,10 @@ public:
     TSkrypt& operator=(const TSkrypt&) = delete;
 
     // Appends one expected step; returns *this to chain steps.
-    TSkrypt& Oczekuj(std::string rodzaj, std::string tekst, std::string odpowiedz = "");
+    TSkrypt& Oczekuj(std::string rodzaj, std::string tekst, std::string odpowiedz = "",
+                     std::function<void()> akcja = {});
+    // The user acts before answering the step added last.
+    TSkrypt& Potem(std::function<void()> akcja);
     TSkrypt& Info(std::string tekst) { return Oczekuj("Informacja", std::move(tekst), "&OK"); }
     TSkrypt& Blad(std::string tekst) { return Oczekuj("Błąd", std::move(tekst), "&OK"); }
     TSkrypt& Pytanie(std::string tekst, std::string odpowiedz) {
