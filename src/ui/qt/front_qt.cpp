@@ -3,11 +3,15 @@
 #include <QApplication>
 
 #include "platform/srodowisko.h"
+#include "ui/qt/okno_pytanie.h"
+#include "ui/qt/postep_op.h"
 
 namespace ramvel {
 
 void InstalujFrontQt() {
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    UstawPostepy(&PostepyQt());
+    UstawPytania(&PytaniaQt());
 }
 
 }  // namespace ramvel
