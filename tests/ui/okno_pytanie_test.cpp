@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -169,13 +171,19 @@ TEST_F(OknoPytanie, TekstyMieszcząSięWOknie) {
     const QRect pole = okno.edPotwierdz->geometry();
     EXPECT_LE(okno.labPotwierdz->geometry().right(), pole.left() - 1) << "instrukcja wchodzi pod pole";
     EXPECT_GE(okno.labPotwierdz->x(), 0);
-    // Three capitals fit the box without scrolling.
-    const int naTekst = okno.edPotwierdz->contentsRect().width() - okno.edPotwierdz->textMargins().left() -
-                        okno.edPotwierdz->textMargins().right();
+    // Three capitals fit the box without scrolling: the style's frame and the
+    // line edit's own margin of 2 pixels on each side come off its width.
+    QStyleOptionFrame opcja;
+    opcja.initFrom(okno.edPotwierdz);
+    opcja.lineWidth = okno.edPotwierdz->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcja, okno.edPotwierdz);
+    const int naTekst =
+        okno.edPotwierdz->style()->subElementRect(QStyle::SE_LineEditContents, &opcja, okno.edPotwierdz).width() - 4;
     EXPECT_LE(okno.edPotwierdz->fontMetrics().horizontalAdvance(QStringLiteral("TAK")), naTekst);
     // The question of the restore, wrapped, stays within its label.
     okno.labPytanie->setText(QString::fromUtf8(PYTANIE_O_DANE_SYSTEMOWE).replace('^', '\n'));
-    EXPECT_LE(okno.labPytanie->heightForWidth(okno.labPytanie->width()), okno.labPytanie->height());
+    const int wysokoscTekstu = okno.labPytanie->heightForWidth(okno.labPytanie->width());
+    EXPECT_GT(wysokoscTekstu, 0);
+    EXPECT_LE(wysokoscTekstu, okno.labPytanie->height());
 }
 
 }  // namespace
