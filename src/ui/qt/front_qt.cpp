@@ -4,6 +4,8 @@
 
 #include "platform/srodowisko.h"
 #include "ui/qt/okno_komunikat.h"
+#include "ui/qt/okno_pytanie.h"
+#include "ui/qt/postep_op.h"
 
 namespace ramvel {
 
@@ -11,6 +13,8 @@ void InstalujFrontQt() {
     static TKomunikatyQt komunikaty;
     UstawKomunikaty(&komunikaty);
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    UstawPostepy(&PostepyQt());
+    UstawPytania(&PytaniaQt());
 }
 
 }  // namespace ramvel
