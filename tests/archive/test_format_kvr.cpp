@@ -220,8 +220,12 @@ TEST(FormatKvr, WiecejNiz101Paczek) {
     const std::string mniejsze = TZapisKvr().Plik("A.TXT", std::string(2990, 'a'), bezKodowania).Terminator().Bajty();
     ASSERT_EQ(testy::Potnij(mniejsze, 30).size(), 101u);
     EXPECT_EQ(Przejdz(mniejsze, 30).Blad, "");
+    // Adding up the sizes stops after 101 volumes too, though the names go
+    // round (the set here holds the last pieces under the repeated names).
     auto paczki = Paczki(bajty, 20);
-    EXPECT_EQ(RozmiarPaczek(paczki, "X.KVP"), 101 * 20);
+    const int64_t suma = RozmiarPaczek(paczki, "X.KVP");
+    EXPECT_GT(suma, 100 * 20);
+    EXPECT_LE(suma, 101 * 20);
 }
 
 TEST(FormatKvr, UszkodzeniaPolWpisu) {
