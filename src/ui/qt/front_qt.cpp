@@ -3,11 +3,15 @@
 #include <QApplication>
 
 #include "platform/srodowisko.h"
+#include "ui/qt/zdarzenia_qt.h"
+#include "ui/zdarzenia_okien.h"
 
 namespace ramvel {
 
 void InstalujFrontQt() {
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    static TZdarzeniaQt zdarzenia;
+    UstawZdarzeniaOkien(&zdarzenia);
 }
 
 }  // namespace ramvel
