@@ -29,7 +29,7 @@ int32_t RozpakujBezKompresji(TWejscieZip& wejscie, TWyjscieZip& wyjscie) {
                 return kod;
         }
     }
-    return 0;
+    return wyjscie.Oproznij();
 }
 
 }  // namespace ramvel
