@@ -6,6 +6,8 @@
 #include "ui/qt/okno_komunikat.h"
 #include "ui/qt/okno_pytanie.h"
 #include "ui/qt/postep_op.h"
+#include "ui/qt/zdarzenia_qt.h"
+#include "ui/zdarzenia_okien.h"
 
 namespace ramvel {
 
@@ -15,6 +17,8 @@ void InstalujFrontQt() {
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
     UstawPostepy(&PostepyQt());
     UstawPytania(&PytaniaQt());
+    static TZdarzeniaQt zdarzenia;
+    UstawZdarzeniaOkien(&zdarzenia);
 }
 
 }  // namespace ramvel
