@@ -59,22 +59,6 @@ void TGlowna::rpRozpakWInneClick() {
     PokazSciezkeRozpakowania(true);
 }
 
-void TGlowna::btnStartClick() {}
-
-void TGlowna::slbtnInnaLokClick() {}
-
-void TGlowna::slBtnRozpakujClick() {}
-
-void TGlowna::cmbKopieChange(int indeks) {
-    FForma.WybranaFirma = indeks;
-    Odswiez();
-}
-
-void TGlowna::cmbDataKopiiChange(int indeks) {
-    FForma.WybranaKopia = indeks;
-    Odswiez();
-}
-
 void TGlowna::cbAcceptClick(bool zaznaczony) { FForma.Akceptacja = zaznaczony; }
 
 void TGlowna::btnOdtworzClick() {}

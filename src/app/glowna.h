@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/forma_glowna.h"
+#include "app/lista_firm.h"
 #include "platform/plik_ini.h"
 
 namespace ramvel {
@@ -48,10 +49,15 @@ public:
     // Whether the last restore ended with the success verdict.
     bool OstatnieOdtworzenieUdane() const { return FOdtworzenieUdane; }
 
+    TListaFirm FListaFirm;  // the companies found by the last ZnajdzKopie
     std::string FKatalogBazy;
     std::string FRozszerzenieBazy;
 
 private:
+    // The catalogue (glowna_katalog.cpp).
+    void ZnajdzKopie();
+    void SortujKopie();
+
     void WczytajUstawienia();
     void ZapiszUstawienia();
 

@@ -223,6 +223,8 @@ void TfGlowna::Odswiez(const TFormaGlowna& f) {
 
 void TfGlowna::Zamknij() { close(); }
 
+void TfGlowna::FokusNaPathInnaLok() { edPathInnaLok->setFocus(); }
+
 void TfGlowna::closeEvent(QCloseEvent* zdarzenie) {
     FLogika->FormClose();
     zdarzenie->accept();

@@ -28,6 +28,7 @@ public:
 
     void Odswiez(const TFormaGlowna& forma) override;
     void Zamknij() override;
+    void FokusNaPathInnaLok() override;
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;

@@ -8,6 +8,8 @@
 #include "ui/qt/postep_op.h"
 #include "ui/qt/zdarzenia_qt.h"
 #include "ui/zdarzenia_okien.h"
+#include "ui/qt/sel_dir.h"
+#include "ui/wybor_katalogu.h"
 
 namespace ramvel {
 
@@ -19,6 +21,8 @@ void InstalujFrontQt() {
     UstawPytania(&PytaniaQt());
     static TZdarzeniaQt zdarzenia;
     UstawZdarzeniaOkien(&zdarzenia);
+    static TWyborKataloguQt wyborKatalogu;
+    UstawWyborKatalogu(&wyborKatalogu);
 }
 
 }  // namespace ramvel

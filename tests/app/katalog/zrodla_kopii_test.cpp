@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "app/zrodla_kopii.h"
 #include "platform/srodowisko.h"
@@ -31,26 +30,6 @@ public:
 private:
     testy::TKatalogTymczasowy FKatalog;
     std::string FPoprzedni;
-};
-
-// Passes each message on to the front end below it, then runs `poOdpowiedzi`
-// with the number of the message: the user putting a diskette in.
-class TPoOdpowiedzi : public IKomunikaty {
-public:
-    explicit TPoOdpowiedzi(std::function<void(int)> poOdpowiedzi)
-        : FPoOdpowiedzi(std::move(poOdpowiedzi)), FPoprzednie(UstawKomunikaty(this)) {}
-    ~TPoOdpowiedzi() override { UstawKomunikaty(FPoprzednie); }
-    TKomPrzycisk Pokaz(const std::string& tresc, const std::vector<TKomPrzycisk>& przyciski, TKomPrzycisk domyslny,
-                       TKomRodzaj rodzaj) override {
-        const TKomPrzycisk odpowiedz = FPoprzednie->Pokaz(tresc, przyciski, domyslny, rodzaj);
-        FPoOdpowiedzi(++FLicznik);
-        return odpowiedz;
-    }
-
-private:
-    std::function<void(int)> FPoOdpowiedzi;
-    IKomunikaty* FPoprzednie;
-    int FLicznik = 0;
 };
 
 TEST(KatalogiZrodla, AutomatyczneToDwadzieściaKatalogówArch) {
@@ -91,10 +70,8 @@ TEST(KatalogiZrodla, DyskietkaObecnaBezPytania) {
 TEST(KatalogiZrodla, PytaODyskietkęAżJestNośnik) {
     TProgramZeStacja program;
     TSkrypt skrypt;
-    skrypt.Pytanie(PytanieODyskietke, "&Tak").Pytanie(PytanieODyskietke, "&Tak");
-    TPoOdpowiedzi wkladanie([&](int numer) {
-        if (numer == 2)
-            std::filesystem::create_directory(program.Stacja());
+    skrypt.Pytanie(PytanieODyskietke, "&Tak").Pytanie(PytanieODyskietke, "&Tak").Potem([&] {
+        std::filesystem::create_directory(program.Stacja());
     });
     const auto zrodlo = KatalogiZrodla(0, program.Katalog(), "");
     EXPECT_EQ(zrodlo.Stan, TStanZrodla::Gotowe);
