@@ -9,22 +9,15 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "aplikacja_qt.h"
 #include "ui/qt/okno_komunikat.h"
 
 namespace ramvel {
 namespace {
 
-QApplication& Aplikacja() {
-    static int argc = 1;
-    static char nazwa[] = "test_ui";
-    static char* argv[] = {nazwa, nullptr};
-    static QApplication* aplikacja = new QApplication(argc, argv);
-    return *aplikacja;
-}
-
 class OknoKomunikatu : public ::testing::Test {
 protected:
-    void SetUp() override { Aplikacja(); }
+    void SetUp() override { testy::AplikacjaQt(); }
 };
 
 TEST_F(OknoKomunikatu, PytanieZDwiemaLiniamiIPogrubieniem) {

@@ -4,6 +4,10 @@
 
 #include "platform/srodowisko.h"
 #include "ui/qt/okno_komunikat.h"
+#include "ui/qt/okno_pytanie.h"
+#include "ui/qt/postep_op.h"
+#include "ui/qt/zdarzenia_qt.h"
+#include "ui/zdarzenia_okien.h"
 #include "ui/qt/sel_dir.h"
 #include "ui/wybor_katalogu.h"
 
@@ -13,6 +17,10 @@ void InstalujFrontQt() {
     static TKomunikatyQt komunikaty;
     UstawKomunikaty(&komunikaty);
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    UstawPostepy(&PostepyQt());
+    UstawPytania(&PytaniaQt());
+    static TZdarzeniaQt zdarzenia;
+    UstawZdarzeniaOkien(&zdarzenia);
     static TWyborKataloguQt wyborKatalogu;
     UstawWyborKatalogu(&wyborKatalogu);
 }

@@ -1,0 +1,10 @@
+#include "archive/narzedzie/formaty.h"
+
+namespace ramvel::narzedzie {
+
+const std::vector<TRodzajArchiwum>& RodzajeArchiwow() {
+    static const std::vector<TRodzajArchiwum> rodzaje = {RodzajKvr()};
+    return rodzaje;
+}
+
+}  // namespace ramvel::narzedzie
