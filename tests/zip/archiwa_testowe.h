@@ -35,7 +35,11 @@ uint32_t Crc32(const std::string& dane);
 // entering when the table is full; ZCzyszczeniem enters them one step later
 // and orders a partial clear whenever the table is full.
 enum class TTrybShrink { KlasyczneLzw, ZCzyszczeniem };
-std::string Shrink(const std::string& dane, TTrybShrink tryb);
+struct TPrzebiegShrink {
+    unsigned NajwiekszaSzerokosc = 9;
+    int Czyszczen = 0;
+};
+std::string Shrink(const std::string& dane, TTrybShrink tryb, TPrzebiegShrink* przebieg = nullptr);
 
 // Implode streams with flat trees (every symbol the same code length), for
 // the given flags: bit 1 the 8 KB window, bit 2 the literal tree. Matches are

@@ -112,6 +112,7 @@ TEST(ZipRozpakuj, BledyPozycjiNiePrzerywaja) {
         {"ścieżka bezwzględna", {.Nazwa = "/tmp/ramvel-zip-wyjscie.txt", .Dane = "zle"}, -2},
         {"litera dysku", {.Nazwa = "C:\\wyjscie.txt", .Dane = "zle"}, -2},
         {"litera dysku bez ukośnika", {.Nazwa = "C:wyjscie.txt", .Dane = "zle"}, -2},
+        {"plik bez nazwy", {.Nazwa = ".", .Dane = "zle"}, -2},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.Opis);
@@ -184,6 +185,7 @@ TEST(ZipRozpakuj, BledyKrytyczne) {
 
 TEST(ZipRozpakuj, ZagniezdzoneSciezkiINazwyWindows1250) {
     TArchiwum archiwum(ZbudujZip({
+        {.Nazwa = "./"},  // the target directory itself, as bsdtar writes it
         {.Nazwa = "a/b/c.gbk", .Dane = "baza"},
         {.Nazwa = "x\\y\\z.txt", .Dane = "ukośniki"},
         {.Nazwa = "\xA3\xF3\x64\x9F.txt", .Dane = "cp1250"},
@@ -191,7 +193,7 @@ TEST(ZipRozpakuj, ZagniezdzoneSciezkiINazwyWindows1250) {
         {.Nazwa = "./kropka//podwojny.txt", .Dane = "puste poziomy"},
     }));
     const std::string cel = archiwum.Katalog / "nowy/glebiej";
-    EXPECT_EQ(RozpakujArchiwum(archiwum.Sciezka, cel, "*.*", nullptr), 5);
+    EXPECT_EQ(RozpakujArchiwum(archiwum.Sciezka, cel, "*.*", nullptr), 6);
     EXPECT_EQ(CzytajPlik(cel + "/a/b/c.gbk"), "baza");
     EXPECT_EQ(CzytajPlik(cel + "/x/y/z.txt"), "ukośniki");
     EXPECT_EQ(CzytajPlik(cel + "/Łódź.txt"), "cp1250");
