@@ -3,11 +3,14 @@
 #include <QApplication>
 
 #include "platform/srodowisko.h"
+#include "ui/okno_bledu_bazy.h"
+#include "ui/qt/ib_error_wnd.h"
 
 namespace ramvel {
 
 void InstalujFrontQt() {
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    UstawOknoBleduBazy(&OknoBleduBazyQt());
 }
 
 }  // namespace ramvel
