@@ -181,7 +181,7 @@ pid_serwera() {
     fi
   fi
   # A server started by something else: whoever listens on the port.
-  pid=$(ss -Hltnp "sport = :$(port_serwera)" 2>/dev/null | sed -n 's/.*pid=\([0-9][0-9]*\).*/\1/p' | head -n 1)
+  pid=$( (ss -Hltnp "sport = :$(port_serwera)" 2>/dev/null || true) | sed -n 's/.*pid=\([0-9][0-9]*\).*/\1/p' | head -n 1)
   [[ -n "$pid" ]] && proces_zyje "$pid" && echo "$pid"
 }
 
