@@ -158,6 +158,9 @@ bool TOdtwarzanie::RozpakujZip(const std::string& archiwum, const std::string& k
     unzip.UstawKatalogDocelowy(katalog);
     const int32_t wynik = unzip.Rozpakuj();
     FPokazanoOkno = FPokazanoOkno || postep.Pokazano();
+    // A fatal error ends the extraction without its end report.
+    if (postep.Pokazano())
+        FPostepZip.Zamknij();
     if (wynik >= 0)
         return true;
     KomunikatBlad("Wypakowanie plików zakończone niepowodzeniem.^" + OpisBleduZip(wynik));
