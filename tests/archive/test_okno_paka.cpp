@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "archive/okno_paka.h"
+#include "ui/konsola/okna_paka_konsoli.h"
 #include "ui/skrypt/okna_paka_skryptu.h"
+
+#include <sstream>
 
 namespace ramvel {
 namespace {
@@ -85,6 +88,36 @@ TEST_F(OknoPaka, MaleArchiwumNieDzieliPrzezZero) {
     okno.Czasy(5000, szacowany);
     EXPECT_EQ(Okna.Stan().Procent, "0 %");
     EXPECT_EQ(Okna.Stan().CzasDoKonca, "00:00:00");
+}
+
+}  // namespace
+}  // namespace ramvel
+
+namespace ramvel {
+namespace {
+
+TEST(OknaPakaKonsoli, LiniaPostepuIListaBledow) {
+    std::istringstream wejscie;
+    std::ostringstream wyjscie;
+    TKonsola konsola(wejscie, wyjscie);
+    {
+        TOknaPakaKonsoli okna(konsola, true);
+        auto okno = okna.OtworzPostep();
+        okno->UstawTytul("Odtwarzanie z archiwum: A.KVP");
+        okno->UstawPasekCalosci(5, 5);
+        okno->UstawNazwePliku("Koniec");
+    }
+    // The last state is drawn when the window closes, and the line ends.
+    const std::string tekst = wyjscie.str();
+    ASSERT_FALSE(tekst.empty());
+    EXPECT_EQ(tekst.substr(tekst.rfind('\r')), "\rOdtwarzanie z archiwum: A.KVP | Koniec | 100 % | 00:00:00\033[K\n");
+
+    std::ostringstream bezTerminala;
+    TKonsola drugaKonsola(wejscie, bezTerminala);
+    TOknaPakaKonsoli okna(drugaKonsola, false);
+    okna.OtworzPostep()->UstawNazwePliku("A");
+    okna.PokazListeBledow({"000 - a", "001 - b"});
+    EXPECT_EQ(bezTerminala.str(), "\n== Błędy - Komunikaty ==\n000 - a\n001 - b\n");
 }
 
 }  // namespace
