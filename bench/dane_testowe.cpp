@@ -14,8 +14,11 @@ std::string Tekst(size_t ile, uint32_t ziarno) {
     while (tekst.size() < ile) {
         tekst += slowa[los() % 20];
         const unsigned r = los() % 10;
-        if (r == 0)
-            tekst += " " + std::to_string(los() % 100000) + ",";
+        if (r == 0) {
+            tekst.push_back(' ');
+            tekst.append(std::to_string(los() % 100000));
+            tekst.push_back(',');
+        }
         tekst += r == 1 ? ".\r\n" : " ";
     }
     tekst.resize(ile);

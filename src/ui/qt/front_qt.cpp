@@ -12,6 +12,7 @@
 #include "ui/wybor_katalogu.h"
 #include "ui/okno_bledu_bazy.h"
 #include "ui/qt/ib_error_wnd.h"
+#include "ui/qt/okna_paka_qt.h"
 
 namespace ramvel {
 
@@ -26,6 +27,7 @@ void InstalujFrontQt() {
     static TWyborKataloguQt wyborKatalogu;
     UstawWyborKatalogu(&wyborKatalogu);
     UstawOknoBleduBazy(&OknoBleduBazyQt());
+    UstawOknaPaka(&OknaPakaQt());
 }
 
 }  // namespace ramvel
