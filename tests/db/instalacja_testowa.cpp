@@ -77,12 +77,16 @@ TInstalacjaTestowa::TInstalacjaTestowa() {
     fs::permissions(FKatalog, fs::perms(0755));
     FPort = WolnyPort();
     const std::string debian = KatalogFirebirdaDebiana();
-    for (const char* nazwa : {"plugins", "intl", "lib", "UDF", "firebird.msg", "plugins.conf", "fbtrace.conf"})
+    for (const char* nazwa : {"plugins", "lib", "UDF", "firebird.msg", "plugins.conf", "fbtrace.conf"})
         if (fs::exists(debian + "/" + nazwa))
             fs::create_symlink(debian + "/" + nazwa, FKatalog + "/" + nazwa);
+    // The character sets are not found through a linked intl directory: a copy.
+    fs::create_directory(FKatalog + "/intl");
+    for (const char* nazwa : {"libfbintl.so", "fbintl.conf"})
+        fs::copy_file(debian + "/intl/" + nazwa, FKatalog + "/intl/" + nazwa);
     ZapiszPlik(FKatalog + "/firebird.conf",
                "# Test installation\nRemoteServicePort = " + std::to_string(FPort) +
-                   "\nRemoteBindAddress = 127.0.0.1\n");
+                   "\nRemoteBindAddress = 127.0.0.1\nSecurityDatabase = " + FKatalog + "/security3.fdb\n");
     ZapiszPlik(FKatalog + "/databases.conf", "security.db = " + FKatalog + "/security3.fdb\n");
     fs::copy_file(kBazaUzytkownikow, FKatalog + "/security3.fdb");
     fs::permissions(FKatalog + "/security3.fdb", fs::perms(0660));
