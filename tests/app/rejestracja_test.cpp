@@ -47,7 +47,8 @@ protected:
     void Systemowa(int uzytkownicy, const std::vector<std::string>& dodatkowe = {}) {
         auto ddl = BazaSystemowa(uzytkownicy);
         ddl.insert(ddl.end(), dodatkowe.begin(), dodatkowe.end());
-        FSystemowa = std::make_unique<testy::TBazaTestowa>(FKatalog / "systemkv.gdb", 3, ddl);
+        FSystemowa = testy::Ponawiaj(
+            [&] { return std::make_unique<testy::TBazaTestowa>(FKatalog / "systemkv.gdb", 3, ddl); });
     }
 
     // The rows of a query on the system database, columns joined with "|".

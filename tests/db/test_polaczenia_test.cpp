@@ -55,7 +55,8 @@ TEST_F(TestPolaczenia, BladTylkoGdyPokazacIPonownyTestCzysciPowod) {
     EXPECT_FALSE(test.Testuj(true));
     EXPECT_EQ(test.OstatniBlad, powod);
 
-    testy::TBazaTestowa systemowa(FKatalog / "systemkv.gdb");
+    const auto systemowa =
+        testy::Ponawiaj([&] { return std::make_unique<testy::TBazaTestowa>(FKatalog / "systemkv.gdb"); });
     EXPECT_TRUE(test.Testuj(true));
     EXPECT_EQ(test.OstatniBlad, "");
     EXPECT_EQ(Kursor().Biezacy(), TKursor::Normalny);
@@ -68,7 +69,8 @@ TEST_F(TestPolaczenia, ZdalnySerwerBezPytania) {
     zatrzymana.WpiszDoUstawien(FProgram->Sciezka());
     FProgram->UstawBazaSet("REMOTE=1\r\nSERWER_NAME=127.0.0.1\r\nDATABASE_DIR=" + FKatalog.Sciezka() +
                            "\r\nDATABASE_FILE_EXT=.gdb\r\n");
-    testy::TBazaTestowa systemowa(FKatalog / "systemkv.gdb");
+    const auto systemowa =
+        testy::Ponawiaj([&] { return std::make_unique<testy::TBazaTestowa>(FKatalog / "systemkv.gdb"); });
     TTestDatabaseConnect test;
     test.CzytajUstawienia();
     EXPECT_TRUE(test.Testuj(true));
