@@ -4,6 +4,8 @@
 
 #include "platform/srodowisko.h"
 #include "ui/qt/okno_komunikat.h"
+#include "ui/okno_bledu_bazy.h"
+#include "ui/qt/ib_error_wnd.h"
 
 namespace ramvel {
 
@@ -11,6 +13,7 @@ void InstalujFrontQt() {
     static TKomunikatyQt komunikaty;
     UstawKomunikaty(&komunikaty);
     UstawSygnalDzwiekowy([](uint32_t) { QApplication::beep(); });
+    UstawOknoBleduBazy(&OknoBleduBazyQt());
 }
 
 }  // namespace ramvel
