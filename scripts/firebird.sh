@@ -181,7 +181,7 @@ pid_serwera() {
     fi
   fi
   # A server started by something else: whoever listens on the port.
-  pid=$(ss -Hltnp "sport = :$(port_serwera)" 2>/dev/null | sed -n 's/.*pid=\([0-9][0-9]*\).*/\1/p' | head -n 1)
+  pid=$( (ss -Hltnp "sport = :$(port_serwera)" 2>/dev/null || true) | sed -n 's/.*pid=\([0-9][0-9]*\).*/\1/p' | head -n 1)
   [[ -n "$pid" ]] && proces_zyje "$pid" && echo "$pid"
 }
 
@@ -248,7 +248,12 @@ przygotuj_i_uruchom() {
   if przyjmuje_polaczenia; then
     mow "serwer już działa na $ADRES:$(port_serwera)"
   else
-    utworz_uzytkownika
+    # With a saved password the login check below finds a missing user; the
+    # user database is read here only on the first run, so a restart keeps
+    # the server down as briefly as it can.
+    if [[ ! -f "$HASLO_SYSKVR" ]]; then
+      utworz_uzytkownika
+    fi
     uruchom_serwer
   fi
   if ! logowanie_dziala; then

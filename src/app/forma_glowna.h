@@ -47,6 +47,8 @@ public:
     virtual void Odswiez(const TFormaGlowna& forma) = 0;
     // Closes the window, which ends the program.
     virtual void Zamknij() = 0;
+    // Moves the focus to the acceptance box (cbAccept).
+    virtual void FokusNaAkceptacji() {}
     // Puts the keyboard focus into edPathInnaLok.
     virtual void FokusNaPathInnaLok() {}
 };

@@ -1,6 +1,7 @@
 #include "app/glowna.h"
 
 #include "files/kursor.h"
+#include "ui/postep.h"
 #include "files/teksty.h"
 #include "platform/wersja.h"
 #include "ui/komunikaty.h"
@@ -21,6 +22,7 @@ TGlowna::TGlowna(IWidokGlowny& widok, std::string plikUstawien) : FWidok(widok) 
         FUstawienia = std::make_unique<TPlikIni>(std::move(plikUstawien));
         WczytajUstawienia();
     }
+    FPostep = UtworzPostep();
     FormActivate();
 }
 
@@ -60,8 +62,6 @@ void TGlowna::rpRozpakWInneClick() {
 }
 
 void TGlowna::cbAcceptClick(bool zaznaczony) { FForma.Akceptacja = zaznaczony; }
-
-void TGlowna::btnOdtworzClick() {}
 
 std::string TGlowna::NazwaPlikuBazy(const std::string& nazwaPodstawowa) const {
     const size_t kropka = nazwaPodstawowa.rfind('.');

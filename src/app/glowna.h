@@ -10,6 +10,8 @@
 
 namespace ramvel {
 
+class IPostep;
+
 class TGlowna {
 public:
     // FormCreate: caption, settings file, stored choices.
@@ -54,6 +56,9 @@ public:
     std::string FRozszerzenieBazy;
 
 private:
+    // The restore (glowna_odtworz.cpp).
+    void Odtworz();
+
     // The catalogue (glowna_katalog.cpp).
     void ZnajdzKopie();
     void SortujKopie();
@@ -64,6 +69,7 @@ private:
     IWidokGlowny& FWidok;
     TFormaGlowna FForma;
     std::unique_ptr<TPlikIni> FUstawienia;
+    std::unique_ptr<IPostep> FPostep;  // the shared progress window of the ZIP extraction
     bool FZamknieta = false;
     bool FOdtworzenieUdane = false;
 };

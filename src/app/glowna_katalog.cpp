@@ -6,6 +6,7 @@
 #include "app/szczegoly_kopii.h"
 #include "app/szukaj_kopii.h"
 #include "app/zrodla_kopii.h"
+#include "db/lokalizacja_bazy.h"
 #include "files/sciezki.h"
 #include "platform/plik_ini.h"
 #include "platform/srodowisko.h"
@@ -14,15 +15,6 @@
 
 namespace ramvel {
 namespace {
-
-// Where the database files lie and what they end with, as baza.set says.
-void CzytajKatalogBazy(const std::string& plikBazySet, std::string& katalog, std::string& rozszerzenie) {
-    const TPlikIni bazaSet(plikBazySet);
-    katalog = bazaSet.CzytajTekst("MAIN", "DATABASE_DIR");
-    if (katalog.empty())
-        katalog = PolaczSciezke(KatalogProgramu(), "BAZA");
-    rozszerzenie = bazaSet.CzytajTekst("MAIN", "DATABASE_FILE_EXT");
-}
 
 std::string KomunikatZnalezionych(int ileFirm) {
     if (ileFirm == 1)
@@ -49,7 +41,14 @@ void TGlowna::ZnajdzKopie() {
         FWidok.Zamknij();
         return;
     }
-    CzytajKatalogBazy(*plikBazySet, FKatalogBazy, FRozszerzenieBazy);
+    {
+        // The same reading as every connection's: a missing extension is the
+        // ".gdb" the server's databases carry, not none at all.
+        TLokalizacjaBazyFile lokalizacja(*plikBazySet);
+        lokalizacja.Czytaj();
+        FKatalogBazy = lokalizacja.KatalogBazy;
+        FRozszerzenieBazy = lokalizacja.RozszerzenieBazy;
+    }
 
     const TKatalogiZrodla zrodlo = KatalogiZrodla(FForma.RodzKopii, KatalogProgramu(), FForma.PathInnaLok);
     if (zrodlo.Stan == TStanZrodla::Rezygnacja)

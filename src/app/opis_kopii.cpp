@@ -1,7 +1,6 @@
 #include "app/opis_kopii.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <vector>
 

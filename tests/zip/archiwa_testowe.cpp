@@ -170,6 +170,7 @@ public:
                         Wyslij(256);
                         Wyslij(2);
                         CzyscCzesciowo();
+                        ++FCzyszczen;
                     }
                 }
                 biezacy = c;
@@ -179,6 +180,8 @@ public:
         }
         return FBity.Koniec();
     }
+
+    TPrzebiegShrink Przebieg() const { return {FSzerokosc, FCzyszczen}; }
 
 private:
     uint8_t Pierwszy(uint16_t kod) const {
@@ -229,6 +232,7 @@ private:
     TTrybShrink FTryb;
     TBity FBity;
     unsigned FSzerokosc = 9;
+    int FCzyszczen = 0;
     std::array<uint16_t, 8192> FPrefiks{};
     std::array<uint8_t, 8192> FBajt{};
     std::vector<uint16_t> FKolejka;
@@ -247,9 +251,12 @@ void DrzewoPlaskie(std::string& wynik, unsigned symboli, unsigned dlugosc) {
 
 }  // namespace
 
-std::string Shrink(const std::string& dane, TTrybShrink tryb) {
+std::string Shrink(const std::string& dane, TTrybShrink tryb, TPrzebiegShrink* przebieg) {
     auto koder = std::make_unique<TKoderShrink>(tryb);
-    return koder->Koduj(dane);
+    std::string wynik = koder->Koduj(dane);
+    if (przebieg)
+        *przebieg = koder->Przebieg();
+    return wynik;
 }
 
 std::string Implode(const std::string& dane, uint16_t flagi, bool odZera) {

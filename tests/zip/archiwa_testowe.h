@@ -10,13 +10,13 @@
 namespace ramvel::testy {
 
 struct TWpisTestowy {
-    std::string Nazwa;                     // bytes as stored
-    std::string Dane;                      // the content
+    std::string Nazwa{};                   // bytes as stored
+    std::string Dane{};                    // the content
     uint16_t Metoda = 0;                   // 0 and 8 are compressed here; others need Spakowane
-    std::optional<std::string> Spakowane;  // the compressed bytes, when given
+    std::optional<std::string> Spakowane{};  // the compressed bytes, when given
     uint16_t Flagi = 0;
     bool OpisPoDanych = false;             // bit 3: zeros in the local header, a descriptor after the data
-    std::optional<uint32_t> Crc;           // a CRC to store instead of the true one
+    std::optional<uint32_t> Crc{};         // a CRC to store instead of the true one
     uint8_t System = 0;                    // host byte of "version made by"
     uint32_t AtrybutyZewnetrzne = 0;
     uint32_t CzasDos = 0x5A2E6A10;         // 2025-01-14 13:16:32
@@ -35,7 +35,11 @@ uint32_t Crc32(const std::string& dane);
 // entering when the table is full; ZCzyszczeniem enters them one step later
 // and orders a partial clear whenever the table is full.
 enum class TTrybShrink { KlasyczneLzw, ZCzyszczeniem };
-std::string Shrink(const std::string& dane, TTrybShrink tryb);
+struct TPrzebiegShrink {
+    unsigned NajwiekszaSzerokosc = 9;
+    int Czyszczen = 0;
+};
+std::string Shrink(const std::string& dane, TTrybShrink tryb, TPrzebiegShrink* przebieg = nullptr);
 
 // Implode streams with flat trees (every symbol the same code length), for
 // the given flags: bit 1 the 8 KB window, bit 2 the literal tree. Matches are

@@ -26,7 +26,33 @@ constexpr size_t kDlugoscRunuMin = 16;
 constexpr size_t kSzerokosc = 16;
 static_assert(kRozmiarBuforaBloku - kRozmiarKawalka >= kSzerokosc);
 
+constexpr size_t kDlugoscKopiiMax = 18;
+
 inline void Przenies16(uint8_t* cel, const uint8_t* zrodlo) { std::memcpy(cel, zrodlo, kSzerokosc); }
+inline void Przenies8(uint8_t* cel, const uint8_t* zrodlo) { std::memcpy(cel, zrodlo, 8); }
+
+// A copy of `ile` (3..18) bytes from `odstep` back, with the result of a copy
+// one byte at a time. Moves of n bytes give the same result whenever n is at
+// most the offset: what they read was written before. They may write up to 24
+// bytes (18 when the offset is 16 or more), which the caller's bounds and the
+// buffer's slack allow for.
+inline void Kopiuj(uint8_t* cel, size_t odstep, size_t ile) {
+    const uint8_t* z = cel - odstep;
+    if (odstep >= kSzerokosc) {
+        // Always 18 bytes: a branch on the length costs more than two bytes.
+        Przenies16(cel, z);
+        cel[16] = z[16];
+        cel[17] = z[17];
+    } else if (odstep >= 8) {
+        Przenies8(cel, z);
+        Przenies8(cel + 8, z + 8);
+        if (ile > kSzerokosc)
+            Przenies8(cel + 16, z + 16);
+    } else {
+        for (size_t i = 0; i < ile; ++i)
+            cel[i] = z[i];
+    }
+}
 
 }  // namespace
 
@@ -58,20 +84,44 @@ int Lzrw1KHDecompress(const uint8_t* zrodlo, uint8_t* cel, uint16_t dlugosc) {
             if (we >= dl)
                 return kLzrwUcietyBlok;  // a control word with no item after it
         }
-        if ((slowo & 0x8000) == 0) {
-            // A stretch of literals: as many as the control word's leading zeros.
-            // With 16 bytes of input left and room below the piece's end they go
-            // in one wide move; the rest of the move is scratch.
-            const unsigned zera = static_cast<unsigned>(std::countl_zero(static_cast<uint16_t>(slowo)));
-            const unsigned ile = zera < bity ? zera : bity;
-            if (dl - we >= kSzerokosc && kRozmiarKawalka - wy >= ile) {
-                Przenies16(cel + wy, zrodlo + we);
-                we += ile;
+        // The rest of this control word at full speed: no item of it can read
+        // past the block (4 bytes at most, and 16 for a wide literal move) or
+        // write past the piece (18 bytes at most) unless it is a run, which
+        // is checked on its own and ends the stretch.
+        if (dl - we >= 4 * size_t{bity} + kSzerokosc && kRozmiarKawalka - wy >= kDlugoscKopiiMax * size_t{bity}) {
+            while (bity > 0) {
+                if ((slowo & 0x8000) == 0) {
+                    const unsigned zera = static_cast<unsigned>(std::countl_zero(static_cast<uint16_t>(slowo)));
+                    const unsigned ile = zera < bity ? zera : bity;
+                    Przenies16(cel + wy, zrodlo + we);
+                    we += ile;
+                    wy += ile;
+                    slowo = (slowo << ile) & 0xFFFF;
+                    bity -= ile;
+                    continue;
+                }
+                const size_t odstep = (size_t{zrodlo[we]} << 4) | (zrodlo[we + 1] >> 4);
+                slowo = (slowo << 1) & 0xFFFF;
+                --bity;
+                if (odstep == 0) {
+                    const size_t ile = ((size_t{zrodlo[we + 1]} << 8) | zrodlo[we + 2]) + kDlugoscRunuMin;
+                    if (ile > kRozmiarKawalka - wy)
+                        return kLzrwZaDuzo;
+                    std::memset(cel + wy, zrodlo[we + 3], ile);
+                    we += 4;
+                    wy += ile;
+                    break;  // the room left may be less than the stretch assumed
+                }
+                const size_t ile = (zrodlo[we + 1] & 0x0F) + kDlugoscKopiiMin;
+                if (odstep > wy)
+                    return kLzrwPrzedPoczatkiem;
+                Kopiuj(cel + wy, odstep, ile);
+                we += 2;
                 wy += ile;
-                slowo = (slowo << ile) & 0xFFFF;
-                bity -= ile;
-                continue;
             }
+            continue;
+        }
+        if ((slowo & 0x8000) == 0) {
             if (wy >= kRozmiarKawalka)
                 return kLzrwZaDuzo;
             cel[wy++] = zrodlo[we++];
@@ -85,16 +135,7 @@ int Lzrw1KHDecompress(const uint8_t* zrodlo, uint8_t* cel, uint16_t dlugosc) {
                     return kLzrwPrzedPoczatkiem;
                 if (ile > kRozmiarKawalka - wy)
                     return kLzrwZaDuzo;
-                uint8_t* do_ = cel + wy;
-                const uint8_t* z = do_ - odstep;
-                size_t i = 0;
-                if (odstep >= kSzerokosc) {
-                    // The first 16 bytes lie wholly before the output point.
-                    Przenies16(do_, z);
-                    i = kSzerokosc;
-                }
-                for (; i < ile; ++i)
-                    do_[i] = z[i];
+                Kopiuj(cel + wy, odstep, ile);
                 we += 2;
                 wy += ile;
             } else {

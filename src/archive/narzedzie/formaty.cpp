@@ -3,7 +3,7 @@
 namespace ramvel::narzedzie {
 
 const std::vector<TRodzajArchiwum>& RodzajeArchiwow() {
-    static const std::vector<TRodzajArchiwum> rodzaje = {RodzajKvr()};
+    static const std::vector<TRodzajArchiwum> rodzaje = {RodzajZip(), RodzajKvr()};
     return rodzaje;
 }
 

@@ -35,6 +35,7 @@ struct TRodzajArchiwum {
 const std::vector<TRodzajArchiwum>& RodzajeArchiwow();
 
 TRodzajArchiwum RodzajKvr();
+TRodzajArchiwum RodzajZip();
 
 // True once the user interrupted (Ctrl+C): what stands for Anuluj.
 bool Przerwano();

@@ -54,7 +54,7 @@ bool PoziomyNazwy(const std::string& nazwa, std::vector<std::string>& poziomy) {
             poziomy.push_back(poziom);
         poczatek = koniec + 1;
     }
-    return !poziomy.empty();
+    return true;
 }
 
 TCelPozycji::~TCelPozycji() {
@@ -72,7 +72,7 @@ void TCelPozycji::Zamknij() {
 bool TCelPozycji::Utworz(const std::string& katalogDocelowy, const std::string& nazwa, bool katalog) {
     Zamknij();
     std::vector<std::string> poziomy;
-    if (!PoziomyNazwy(nazwa, poziomy) || !DrzewoKatalogow(katalogDocelowy))
+    if (!PoziomyNazwy(nazwa, poziomy) || (poziomy.empty() && !katalog) || !DrzewoKatalogow(katalogDocelowy))
         return false;
     FKatalog = open(katalogDocelowy.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const size_t posredniePoziomy = katalog ? poziomy.size() : poziomy.size() - 1;

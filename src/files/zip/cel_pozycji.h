@@ -11,8 +11,8 @@
 namespace ramvel {
 
 // The levels of a stored name ('/' or '\' between them). False for a name
-// that is absolute, has a drive prefix ("C:"), a ".." level or a zero byte, or
-// names nothing; "." and empty levels are dropped.
+// that is absolute, has a drive prefix ("C:"), a ".." level or a zero byte;
+// "." and empty levels are dropped, so "./" has none (the target itself).
 bool PoziomyNazwy(const std::string& nazwa, std::vector<std::string>& poziomy);
 
 class TCelPozycji : public ICelDanych {
@@ -24,7 +24,8 @@ public:
 
     // Creates the missing levels of `nazwa` under `katalogDocelowy` and, for a
     // file, creates it empty (an existing file is overwritten, a read-only one
-    // included). False when the name is unsafe or something cannot be created.
+    // included). False when the name is unsafe, names no file, or something
+    // cannot be created.
     bool Utworz(const std::string& katalogDocelowy, const std::string& nazwa, bool katalog);
 
     bool Zapisz(const uint8_t* dane, size_t ile) override;

@@ -30,7 +30,7 @@ class TKatalogCentralny {
 public:
     // 0, or -11 (the end record cannot be found or read), -9 (the directory it
     // points to cannot be used: out of the file, or fewer entries than the end
-    // record counts).
+    // record counts), -10 (it holds no entry).
     int32_t Otworz(IZrodloZip& zrodlo);
     // The next entry, or -10 when there is none.
     int32_t Nastepna(TPozycjaKatalogu& pozycja);

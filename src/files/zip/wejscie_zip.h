@@ -20,8 +20,8 @@ public:
 class TWejscieZip {
 public:
     static constexpr size_t RozmiarBloku = 4096;
-    // Bit readers may ask for up to this many bytes past the data: old
-    // imploders ended a stream inside the bit buffer of its last code.
+    // A bit reader may take up to this many bytes past the data, read as
+    // zeros; past them the data has ended (-3).
     static constexpr size_t DopuszczalnyNadmiar = 2;
 
     TWejscieZip(IZrodloZip& zrodlo, uint64_t poczatek, uint64_t rozmiar, IKrokWejscia* krok)
@@ -38,9 +38,7 @@ public:
     int32_t Bajt(uint8_t& bajt);
     // `ile` (at most 24) bits, least significant first.
     int32_t Bity(unsigned ile, uint32_t& wartosc);
-    // Bits left over in the bit buffer after the last code.
-    unsigned BityWBuforze() const { return FLiczbaBitow; }
-    // No more bits may be asked for than the data still holds.
+    // True when fewer than `potrzeba` bits are left in the data.
     bool KoniecBitow(unsigned potrzeba) const {
         return Zostalo() * 8 + FLiczbaBitow < potrzeba;
     }

@@ -21,8 +21,12 @@ public:
     void UstawTytul(const std::string& tytul) override { Zmien(FTytul, tytul); }
     void UstawNazwePliku(const std::string& nazwa) override { Zmien(FNazwa, nazwa); }
     void UstawPasekPliku(int, int) override {}
-    void UstawPasekCalosci(int, int) override {}
-    void UstawProcent(const std::string& tekst) override { Zmien(FProcent, tekst); }
+    // The line shows the overall bar as a percentage: at the end the bar is
+    // full while the window's percentage label keeps its last value.
+    void UstawPasekCalosci(int pozycja, int maksimum) override {
+        Zmien(FProcent, std::to_string(maksimum > 0 ? int64_t{pozycja} * 100 / maksimum : 0) + " %");
+    }
+    void UstawProcent(const std::string&) override {}
     void UstawCzasOdPoczatku(const std::string& tekst) override { Zmien(FCzasOd, tekst); }
     void UstawCzasDoKonca(const std::string& tekst) override { Zmien(FCzasDo, tekst); }
     void UstawCzasCalkowity(const std::string&) override {}
@@ -53,7 +57,7 @@ private:
     }
 
     TOknaPakaKonsoli& FOkna;
-    std::string FTytul, FNazwa, FProcent, FCzasOd, FCzasDo;
+    std::string FTytul, FNazwa = "---", FProcent = "0 %", FCzasOd = "00:00:00", FCzasDo;
     uint32_t FOstatnio = 0;
     bool FWypisano = false;
 };

@@ -10,6 +10,9 @@
 #include "ui/zdarzenia_okien.h"
 #include "ui/qt/sel_dir.h"
 #include "ui/wybor_katalogu.h"
+#include "ui/okno_bledu_bazy.h"
+#include "ui/qt/ib_error_wnd.h"
+#include "ui/qt/okna_paka_qt.h"
 
 namespace ramvel {
 
@@ -23,6 +26,8 @@ void InstalujFrontQt() {
     UstawZdarzeniaOkien(&zdarzenia);
     static TWyborKataloguQt wyborKatalogu;
     UstawWyborKatalogu(&wyborKatalogu);
+    UstawOknoBleduBazy(&OknoBleduBazyQt());
+    UstawOknaPaka(&OknaPakaQt());
 }
 
 }  // namespace ramvel

@@ -206,6 +206,7 @@ TEST_F(ZnajdzKopie, KatalogIRozszerzenieBazy) {
     FSkrypt.Info("Znaleziono kopię jednej firmy.").Info("Znaleziono kopię jednej firmy.");
     auto glowna = Start(1);
     EXPECT_EQ(glowna->FKatalogBazy, FProgram / "BAZA");
+    EXPECT_EQ(glowna->FRozszerzenieBazy, ".gdb");
 
     std::filesystem::remove(FProgram / "baza.set");
     ZapiszPlik(FProgram / "BAZA.SET", "[MAIN]\r\nREMOTE=0\r\nDATABASE_DIR=/srv/dane/\r\nDATABASE_FILE_EXT=.fdb\r\n");

@@ -30,7 +30,7 @@ QApplication& Aplikacja() {
 
 // Runs the picker; `uzytkownik` acts in the open window as the user would.
 std::string Wybierz(const std::vector<TNaped>& napedy, const std::string& start,
-                    const std::function<void(TSelDir&)>& uzytkownik) {
+                    const std::function<void(TSelDir&)>& uzytkownik, bool sprawdzaj = false) {
     Aplikacja();
     QTimer::singleShot(0, [&] {
         auto* okno = qobject_cast<TSelDir*>(QApplication::activeModalWidget());
@@ -48,7 +48,7 @@ std::string Wybierz(const std::vector<TNaped>& napedy, const std::string& start,
             QTimer::singleShot(0, okno, &QDialog::accept);
     });
     TWyborKataloguQt wybor([&] { return napedy; });
-    return wybor.Wybierz(start, false, "Podaj katalog w którym jest kopia", "Podaj katalog");
+    return wybor.Wybierz(start, sprawdzaj, "Podaj katalog w którym jest kopia", "Podaj katalog");
 }
 
 void Klawisz(QWidget* cel, int klawisz) {
@@ -179,6 +179,22 @@ TEST_F(SelDir, UkrytyKatalogStartuPokazanyWDrzewie) {
                   okno.ButtonOK->click();
               }),
               start);
+}
+
+TEST_F(SelDir, ZeSprawdzaniemNazwęMożnaWpisaćAleTylkoIstniejącą) {
+    const std::string wynik = Wybierz(
+        FNapedy, "",
+        [&](TSelDir& okno) {
+            EXPECT_TRUE(okno.DirName->isEnabled());
+            okno.DirName->setText(QString::fromStdString(FKatalog / "nie-ma"));
+            okno.ButtonOK->click();
+            EXPECT_TRUE(okno.isVisible());
+            okno.DirName->setText(QString::fromStdString(FKatalog / "dane"));
+            okno.ButtonOK->click();
+            EXPECT_FALSE(okno.isVisible());
+        },
+        true);
+    EXPECT_EQ(wynik, FKatalog / "dane");
 }
 
 }  // namespace
