@@ -9,6 +9,7 @@
 #   KATALOG/ramvel.ini               Ramvel's settings: the automatic backups preselected
 #   KATALOG/BAZA/systemkv.fdb        system database: two users, no company registered yet
 #   KATALOG/Temp/Baza/               Ramvel's working directory, writable by the server
+#   KATALOG/Odtworzone/              the preset "W inne miejsce" destination, open to the server
 #   KATALOG/Kopia/Arch01/2008_10/    PIEKARNIA.zip, STOLARNIA.KVP, each with its .ini
 #   KATALOG/Kopia/Arch02/2008_11/    PIEKARNIA.KVP (with systemkv.gbk), STOLARNIA.zip, each with its .ini
 #
@@ -63,8 +64,10 @@ przygotuj_katalog() {
   fi
   install -d -m 0755 "$KATALOG"
   touch "$KATALOG/$ZNACZNIK"
-  # The server (user firebird) creates and restores databases here.
-  install -d -g firebird -m 2770 "$KATALOG/BAZA" "$KATALOG/Temp" "$KATALOG/Temp/Baza" "$KATALOG/.robocze"
+  # The server (user firebird) creates and restores databases here, and opens
+  # those Ramvel copies into BAZA or, "W inne miejsce", into Odtworzone.
+  install -d -g firebird -m 2770 "$KATALOG/BAZA" "$KATALOG/Temp" "$KATALOG/Temp/Baza" "$KATALOG/Odtworzone" \
+    "$KATALOG/.robocze"
   install -d -m 0755 "$KATALOG/Kopia/Arch01/2008_10" "$KATALOG/Kopia/Arch02/2008_11"
   ROBOCZY="$KATALOG/.robocze"
   trap 'rm -rf "$ROBOCZY"' EXIT
@@ -200,8 +203,9 @@ SQL
 # gbak reads through the server and writes the backup file itself, as root.
 kopia_gbak() {
   local baza=$1 kopia=$2 czas=$3
+  local wynik
   rm -f "$kopia"
-  gbak -b "$SERWER:$baza" "$kopia" || umrzyj "gbak nie wykonał kopii $baza"
+  wynik=$(gbak -b "$SERWER:$baza" "$kopia" 2>&1) || umrzyj "gbak nie wykonał kopii $baza: $wynik"
   touch -d "$czas" "$kopia"
 }
 
