@@ -14,13 +14,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# dpkg-shlibdeps finds the libraries the programs link, with their versions.
-# The list names what a link does not show: Qt's platform plugins for the
-# window, and the Firebird client and zlib for builds where nothing calls them yet.
+# dpkg-shlibdeps finds the libraries the programs link (Qt, the Firebird
+# client, zlib), with their versions; no link shows Qt's platform plugins,
+# which the window needs. Without dpkg-shlibdeps the list names them all.
 find_program(RAMVEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(RAMVEL_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfbclient2, zlib1g")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, libfbclient2, zlib1g, libstdc++6, libgcc-s1, libc6")
