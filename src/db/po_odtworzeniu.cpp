@@ -49,7 +49,7 @@ void WersjaSerwera(TkvDatabase& baza, std::string& wersja, std::string& implemen
     PobierzWersjeSerwera(wersja, implementacja);
     if (wersja == kWersjaNieznana && implementacja == kWersjaNieznana) {
         wersja = WersjaZBazy(baza);
-        implementacja = "-";
+        implementacja.assign(1, '-');
     }
 }
 

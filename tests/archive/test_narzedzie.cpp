@@ -110,7 +110,7 @@ TEST_F(Narzedzie, NieznanyRodzajIBrakujacyPlik) {
     testy::ZapiszPlik(Katalog / "x.bin", "to nie archiwum");
     TWynik wynik = Uruchom({"lista", Katalog / "x.bin"});
     EXPECT_EQ(wynik.Kod, 1);
-    EXPECT_THAT(wynik.Bledy, HasSubstr("nie jest archiwum żadnego ze znanych rodzajów (KVR)"));
+    EXPECT_THAT(wynik.Bledy, HasSubstr("nie jest archiwum żadnego ze znanych rodzajów (ZIP, KVR)"));
     wynik = Uruchom({"test", Katalog / "brak"});
     EXPECT_EQ(wynik.Kod, 1);
     EXPECT_THAT(wynik.Bledy, HasSubstr("nie istnije."));

@@ -22,7 +22,14 @@ namespace {
 
 const char* const kBazaUzytkownikow = "/var/lib/firebird/3.0/system/security3.fdb";
 
+// Only root can hand a file over; for anyone else it is opened to all, which
+// is enough for the tests that never start this installation's server.
 void DajFirebirdowi(const std::string& sciezka) {
+    if (geteuid() != 0) {
+        fs::permissions(sciezka, fs::is_directory(sciezka) ? fs::perms(0777) : fs::perms(0666),
+                        fs::perm_options::add);
+        return;
+    }
     const passwd* firebird = getpwnam("firebird");
     if (!firebird || chown(sciezka.c_str(), firebird->pw_uid, firebird->pw_gid) != 0)
         throw std::runtime_error("nie można oddać " + sciezka + " użytkownikowi firebird");
@@ -77,12 +84,16 @@ TInstalacjaTestowa::TInstalacjaTestowa() {
     fs::permissions(FKatalog, fs::perms(0755));
     FPort = WolnyPort();
     const std::string debian = KatalogFirebirdaDebiana();
-    for (const char* nazwa : {"plugins", "intl", "lib", "UDF", "firebird.msg", "plugins.conf", "fbtrace.conf"})
+    for (const char* nazwa : {"plugins", "lib", "UDF", "firebird.msg", "plugins.conf", "fbtrace.conf"})
         if (fs::exists(debian + "/" + nazwa))
             fs::create_symlink(debian + "/" + nazwa, FKatalog + "/" + nazwa);
+    // The character sets are not found through a linked intl directory: a copy.
+    fs::create_directory(FKatalog + "/intl");
+    for (const char* nazwa : {"libfbintl.so", "fbintl.conf"})
+        fs::copy_file(debian + "/intl/" + nazwa, FKatalog + "/intl/" + nazwa);
     ZapiszPlik(FKatalog + "/firebird.conf",
                "# Test installation\nRemoteServicePort = " + std::to_string(FPort) +
-                   "\nRemoteBindAddress = 127.0.0.1\n");
+                   "\nRemoteBindAddress = 127.0.0.1\nSecurityDatabase = " + FKatalog + "/security3.fdb\n");
     ZapiszPlik(FKatalog + "/databases.conf", "security.db = " + FKatalog + "/security3.fdb\n");
     fs::copy_file(kBazaUzytkownikow, FKatalog + "/security3.fdb");
     fs::permissions(FKatalog + "/security3.fdb", fs::perms(0660));

@@ -2,6 +2,7 @@
 // What the restore and registration tests need around the server: a program
 // directory with its baza.set, Firebird's own tools (gbak, fbsvcmgr) run as
 // SYSKVR, and waiting for a server that is restarting.
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,22 @@ std::vector<std::string> LinieOdtwarzaniaFbsvcmgr(const std::string& kopia, cons
 
 // Waits (bounded) until the machine's server accepts connections again.
 bool CzekajNaSerwer(int limitMs = 60000);
+
+// Runs `krok`, a fixture's set-up through the server, up to three times,
+// waiting for the server between attempts: other test programs on this
+// machine may restart it. The operation under test is never retried.
+template <class F>
+auto Ponawiaj(F krok) -> decltype(krok()) {
+    for (int proba = 1;; ++proba) {
+        try {
+            return krok();
+        } catch (const std::exception&) {
+            if (proba == 3)
+                throw;
+            CzekajNaSerwer();
+        }
+    }
+}
 
 // scripts/firebird.sh restart: only for the test whose failed restore can
 // leave the server's message formatting broken.

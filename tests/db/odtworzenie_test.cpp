@@ -50,8 +50,10 @@ protected:
     // A company database FIRMA.gdb with `ddl`, backed up by gbak to FIRMA.gbk,
     // and the database itself dropped so only the backup is left.
     void KopiaFirmy(const std::vector<std::string>& ddl, const std::string& nazwa = "FIRMA") {
-        TBazaTestowa zrodlo(FKatalog / (nazwa + ".zrodlo.gdb"), 3, ddl);
-        testy::ZrobKopieGbak(zrodlo.Sciezka(), FKatalog / (nazwa + ".gbk"));
+        testy::Ponawiaj([&] {
+            TBazaTestowa zrodlo(FKatalog / (nazwa + ".zrodlo.gdb"), 3, ddl);
+            testy::ZrobKopieGbak(zrodlo.Sciezka(), FKatalog / (nazwa + ".gbk"));
+        });
     }
 
     std::vector<std::string> Odtworz(const std::string& nazwa = "FIRMA") {

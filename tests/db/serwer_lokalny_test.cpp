@@ -8,7 +8,9 @@
 
 #include "db/serwer_lokalny.h"
 #include "instalacja_testowa.h"
+#include "narzedzia_firebirda.h"
 #include "platform/srodowisko.h"
+#include "serwer_testowy.h"
 #include "ui/kursor.h"
 #include "ui/skrypt/skrypt.h"
 #include "wspolne/testy.h"
@@ -56,11 +58,12 @@ TEST(PortZKonfiguracji, OstatniaNiezakomentowanaWartoscWygrywa) {
 }
 
 TEST_F(SerwerLokalnyTest, BezUstawienKatalogiemJestInstalacjaDebiana) {
+    testy::CzekajNaSerwer();
+    RAMVEL_WYMAGAJ_SERWERA();
     std::string katalog;
     ASSERT_TRUE(KatalogSerwera(katalog));
     EXPECT_EQ(katalog, testy::KatalogFirebirdaDebiana());
     EXPECT_EQ(ProgramSerwera(katalog), "/usr/sbin/firebird");
-    // The shared server of the machine runs for every database test.
     EXPECT_TRUE(SerwerUruchomiony());
 }
 
