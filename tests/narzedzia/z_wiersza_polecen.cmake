@@ -1,0 +1,35 @@
+# Packs two files with ramvel-spakuj-kvr, unpacks the archive with
+# ramvel-archiwum and compares the bytes; a refused file must fail with 1.
+file(REMOVE_RECURSE ${KATALOG})
+file(MAKE_DIRECTORY ${KATALOG}/zrodlo ${KATALOG}/cel)
+string(REPEAT "Piekarnia Złoty Kłos; " 3000 duzy)
+file(WRITE ${KATALOG}/zrodlo/PIEKARNIA.gbk "${duzy}")
+file(WRITE ${KATALOG}/zrodlo/systemkv.gbk "system")
+file(WRITE ${KATALOG}/zrodlo/pusty.gbk "")
+
+execute_process(COMMAND ${SPAKUJ} ${KATALOG}/PIEKARNIA.KVP ${KATALOG}/zrodlo/PIEKARNIA.gbk ${KATALOG}/zrodlo/systemkv.gbk
+  RESULT_VARIABLE wynik)
+if(NOT wynik EQUAL 0)
+  message(FATAL_ERROR "ramvel-spakuj-kvr: kod ${wynik}")
+endif()
+execute_process(COMMAND ${ARCHIWUM} rozpakuj ${KATALOG}/PIEKARNIA.KVP ${KATALOG}/cel RESULT_VARIABLE wynik)
+if(NOT wynik EQUAL 0)
+  message(FATAL_ERROR "ramvel-archiwum rozpakuj: kod ${wynik}")
+endif()
+foreach(plik PIEKARNIA.gbk systemkv.gbk)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${KATALOG}/zrodlo/${plik} ${KATALOG}/cel/${plik}
+    RESULT_VARIABLE rozne)
+  if(NOT rozne EQUAL 0)
+    message(FATAL_ERROR "${plik} po rozpakowaniu różni się od pliku źródłowego")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${SPAKUJ} ${KATALOG}/ZLE.KVP ${KATALOG}/zrodlo/pusty.gbk RESULT_VARIABLE wynik ERROR_VARIABLE blad)
+if(NOT wynik EQUAL 1 OR NOT blad MATCHES "rozmiar 0" OR EXISTS ${KATALOG}/ZLE.KVP)
+  message(FATAL_ERROR "pusty plik: kod ${wynik}, \"${blad}\"")
+endif()
+execute_process(COMMAND ${SPAKUJ} ${KATALOG}/ZLE.KVP RESULT_VARIABLE wynik ERROR_QUIET)
+if(NOT wynik EQUAL 2)
+  message(FATAL_ERROR "bez plików: kod ${wynik}, oczekiwany 2")
+endif()
+file(REMOVE_RECURSE ${KATALOG})
