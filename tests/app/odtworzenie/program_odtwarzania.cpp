@@ -16,6 +16,7 @@
 #include "files/sciezki.h"
 #include "platform/plik_ini.h"
 #include "platform/srodowisko.h"
+#include "zip/sha256.h"
 
 namespace ramvel::testy {
 
@@ -83,7 +84,7 @@ std::map<std::string, std::string> Zawartosc(const std::string& katalog) {
     std::map<std::string, std::string> pliki;
     for (const auto& wpis : fs::recursive_directory_iterator(katalog))
         if (wpis.is_regular_file())
-            pliki[fs::relative(wpis.path(), katalog).string()] = CzytajPlik(wpis.path().string());
+            pliki[fs::relative(wpis.path(), katalog).string()] = Sha256Hex(CzytajPlik(wpis.path().string()));
     return pliki;
 }
 

@@ -46,7 +46,7 @@ private:
 // A directory the server's user may write into (group firebird, 2770).
 void UdostepnijSerwerowi(const std::string& katalog);
 
-// Every regular file under `katalog` (relative path -> bytes).
+// Every regular file under `katalog`: relative path -> SHA-256 of its bytes.
 std::map<std::string, std::string> Zawartosc(const std::string& katalog);
 
 // The rows of a query on a database file, through the server, each row's

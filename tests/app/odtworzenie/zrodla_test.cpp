@@ -29,6 +29,11 @@ TEST_F(Odtworzenie, KopiaAutomatycznaZipDoFirmy) {
                                     "Postęp zamknięty", Linia("Informacja", kUdane, "&OK")));
     EXPECT_THAT(FSkrypt.Przebieg(), Contains("Postęp: " + FProgram->Rozpakowanie() + "/FIRMA.gbk"));
     EXPECT_EQ(CzytajPlik(Baza("FIRMA.fdb")), CzytajPlik(FProgram->Rozpakowanie() + "/FIRMA.fdb"));
+    // A new database file takes BAZA's group and 0660: the server opens it as
+    // its own user, through the group.
+    const TWlasciciel nowa = Wlasciciel(Baza("FIRMA.fdb"));
+    EXPECT_EQ(nowa.Grupa, GrupaFirebird());
+    EXPECT_EQ(nowa.Prawa, 0660u);
     EXPECT_THAT(Wiersze(Baza("FIRMA.fdb"), "select TRESC from DANE"), ElementsAre(kDaneFirmy));
     EXPECT_THAT(Wiersze(Baza("FIRMA.fdb"), "select SERVERVERSION from PLATFORMA"),
                 ElementsAre(HasSubstr("Firebird 3.0")));
