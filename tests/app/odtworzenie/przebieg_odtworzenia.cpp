@@ -8,8 +8,8 @@
 namespace ramvel::testy {
 
 void Odtworzenie::SetUp() {
-    // A test that restarts the server may have just run.
-    CzekajNaSerwer();
+    // Another program's test may be restarting the server just now.
+    CzekajNaSerwer(5000);
     RAMVEL_WYMAGAJ_SERWERA();
 }
 
@@ -35,11 +35,11 @@ void Odtworzenie::Start(int zrodlo, const std::string& sciezka) {
     ASSERT_EQ(FGlowna->Forma().Strona, 2);
 }
 
-bool Odtworzenie::Odtworz(const std::string& inneMiejsce) {
+bool Odtworzenie::Odtworz(const std::string& inneMiejsce, bool akceptuj) {
     TGlowna& g = *FGlowna;
     ObsluzZdarzenie([&] { g.cmbKopieChange(0); });
     ObsluzZdarzenie([&] { g.cmbDataKopiiChange(static_cast<int>(g.Forma().Kopie.size()) - 1); });
-    g.cbAcceptClick(true);
+    g.cbAcceptClick(akceptuj);
     if (inneMiejsce.empty()) {
         g.rbRozpakDoFirmyClick();
     } else {

@@ -54,10 +54,10 @@ protected:
     // The main window on page 1, source `zrodlo` chosen, "Start" pressed; one
     // company is expected to be found.
     void Start(int zrodlo, const std::string& sciezka = "");
-    // Page 2: the first company, its newest backup, the box ticked, the
-    // destination chosen ('' for "Firmy"), "Odtwórz" pressed. Whether the
+    // Page 2: the first company, its newest backup, the box ticked (or not),
+    // the destination chosen ('' for "Firmy"), "Odtwórz" pressed. Whether the
     // restore ended with the success verdict.
-    bool Odtworz(const std::string& inneMiejsce = "");
+    bool Odtworz(const std::string& inneMiejsce = "", bool akceptuj = true);
 
     // The transcript without the progress windows' text lines: messages with
     // their answers, and progress windows shown and closed.

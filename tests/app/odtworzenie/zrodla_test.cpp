@@ -45,6 +45,18 @@ TEST_F(Odtworzenie, KopiaAutomatycznaZipDoFirmy) {
     EXPECT_EQ(FGlowna->Forma().Strona, 1);  // activation came back from the progress windows
 }
 
+TEST_F(Odtworzenie, BezAkceptacjiNicSieNieZaczyna) {
+    ZapiszKopie(Program().Arch(1), {}, ZipKopii({{"FIRMA.gbk", KopiaBazyFirmy()}}));
+    const auto baza = Zawartosc(FProgram->Baza());
+    ASSERT_NO_FATAL_FAILURE(Start(kKopiaAutomatyczna));
+    FSkrypt.Info("Zaakceptuj dane firmy.");
+    EXPECT_FALSE(Odtworz("", false));
+    EXPECT_EQ(FWidok.FokusyAkceptacji, 1);
+    EXPECT_THAT(FWidok.Blokady, testing::Not(Contains(true)));
+    EXPECT_FALSE(std::filesystem::exists(FProgram->Rozpakowanie()));
+    EXPECT_EQ(Zawartosc(FProgram->Baza()), baza);
+}
+
 TEST_F(Odtworzenie, KvrWInnejLokalizacjiFirmaJuzZarejestrowana) {
     Program(DdlBazySystemowej({"insert into FIRMA values (20, 'FIRMA', 'Firma testowa')"}));
     TOpisKopiiTestowej opis;
