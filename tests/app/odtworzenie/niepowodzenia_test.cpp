@@ -16,7 +16,6 @@ namespace ramvel::testy {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ElementsAre;
 
 const char* const kPytanieOPonowienie =
     "Plik bazy nie może zostać odtworzony. Być może program Morvanta jest uruchomiony.^Przed podjęciem próby "
