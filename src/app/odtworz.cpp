@@ -161,9 +161,13 @@ bool TOdtwarzanie::RozpakujZip(const std::string& archiwum, const std::string& k
     // A fatal error ends the extraction without its end report.
     if (postep.Pokazano())
         FPostepZip.Zamknij();
-    if (wynik >= 0)
+    // An entry that failed leaves the result positive when the others were
+    // extracted, but the backup is incomplete all the same: restoring on would
+    // register a company whose database never arrives.
+    const int32_t blad = wynik < 0 ? wynik : postep.BladPozycji();
+    if (blad == 0)
         return true;
-    KomunikatBlad("Wypakowanie plików zakończone niepowodzeniem.^" + OpisBleduZip(wynik));
+    KomunikatBlad("Wypakowanie plików zakończone niepowodzeniem.^" + OpisBleduZip(blad));
     return false;
 }
 

@@ -25,6 +25,10 @@ void TPostepZip::operator()(int32_t wartosc, const TRaportZip& raport) {
             FLicznik += wartosc;
             FOkno.UstawPozycje(FLicznik);
             break;
+        case RaportZip::BladPozycji:
+            if (FBladPozycji == 0)
+                FBladPozycji = wartosc;
+            break;
         case RaportZip::Koniec:  // the window stays for the next extraction
             FOkno.Zamknij();
             break;

@@ -13,11 +13,15 @@ public:
     explicit TPostepZip(IPostep& okno) : FOkno(okno) {}
     void operator()(int32_t wartosc, const TRaportZip& raport);
     bool Pokazano() const { return FPokazano; }
+    // The code of the first entry that failed while the others went on
+    // (CRC, write, method); 0 when none did.
+    int32_t BladPozycji() const { return FBladPozycji; }
 
 private:
     IPostep& FOkno;
     int64_t FLicznik = 0;  // bytes of the current entry written so far
     bool FPokazano = false;
+    int32_t FBladPozycji = 0;
 };
 
 }  // namespace ramvel

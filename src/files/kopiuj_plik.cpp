@@ -57,6 +57,10 @@ int SkopiujZawartosc(const std::string& zrodlo, const std::string& cel) {
     // it would lose its data. Our own lock keeps it from opening the old file
     // again until the new one is in place.
     TDeskryptor blokadaCelu(celIstnieje ? open(cel.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+    // A target we may not even open cannot be shown to be free, and the rename
+    // the directory would allow could replace it under the server all the same.
+    if (celIstnieje && blokadaCelu.Fd() < 0)
+        return errno;
     if (blokadaCelu.Fd() >= 0 && flock(blokadaCelu.Fd(), LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK ? ETXTBSY : errno;
 

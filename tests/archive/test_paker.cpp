@@ -391,6 +391,19 @@ TEST_F(Paker, TytulOknaPodazaZaPaczkami) {
     EXPECT_EQ(paker.Archiwum(), Kopie + "/KOPIA.s01");
 }
 
+// Diskettes carry KOPIA.S00 where the engine asks for KOPIA.s00; the set is
+// found as it is where it was made, whatever the letter case.
+TEST_F(Paker, PaczkiZNazwamiWInnejWielkosciLiter) {
+    const std::string dane = Dane(5000, 12);
+    const auto paczki = testy::Potnij(TZapisKvr().Plik("A.TXT", dane).Terminator().Bajty(), 600);
+    ASSERT_GE(paczki.size(), 3u);
+    for (size_t i = 0; i < paczki.size(); ++i)
+        testy::ZapiszPlik(Kopie + (i == 0 ? "/KOPIA.KVP" : "/KOPIA.S0" + std::to_string(i - 1)), paczki[i]);
+    Tpaker paker;
+    EXPECT_TRUE(paker.Dekompresuj("-w", Kopie + "/KOPIA.KVP", Cel, ""));
+    EXPECT_EQ(testy::CzytajPlik(Cel + "/A.TXT"), dane);
+}
+
 TEST_F(Paker, UjemnyRozmiarDajeLinieBleduIPlikJestZapisany) {
     testy::TOpcjePliku opcje;
     opcje.Rozmiar = -5;

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -110,6 +111,36 @@ TEST_F(KopiujPlikTest, CelZablokowanyPrzezInnyProgram) {
     kill(dziecko, SIGKILL);
     waitpid(dziecko, nullptr, 0);
     EXPECT_TRUE(KopiujPlik(FKatalog / "zrodlo", FKatalog / "baza.fdb", true));
+}
+
+// A target this user may not open cannot be checked for a lock, so it is
+// refused rather than replaced by the rename the directory would allow. Root
+// opens anything, so as root the copy runs as user nobody.
+TEST_F(KopiujPlikTest, CelKtoregoNieMoznaOtworzyc) {
+    const std::string katalog = FKatalog / "baza";
+    std::filesystem::create_directory(katalog);
+    testy::ZapiszPlik(FKatalog / "zrodlo", "nowe");
+    testy::ZapiszPlik(katalog + "/baza.fdb", "cudza baza");
+    const passwd* nobody = getpwnam("nobody");
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(chown(katalog.c_str(), nobody->pw_uid, static_cast<gid_t>(-1)), 0);
+        chmod((katalog + "/baza.fdb").c_str(), 0600);
+    } else {
+        chmod((katalog + "/baza.fdb").c_str(), 0200);  // writable, yet not to be opened
+    }
+    FSkrypt.Blad("Błąd kopiowania pliku: zrodlo\r\rOdmowa dostępu.");
+    if (root) {
+        ASSERT_EQ(seteuid(nobody->pw_uid), 0);
+    }
+    const bool skopiowano = KopiujPlik(FKatalog / "zrodlo", katalog + "/baza.fdb", true);
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_FALSE(skopiowano);
+    chmod((katalog + "/baza.fdb").c_str(), 0600);
+    EXPECT_EQ(testy::CzytajPlik(katalog + "/baza.fdb"), "cudza baza");
 }
 
 TEST_F(KopiujPlikTest, CelemJestKatalog) {

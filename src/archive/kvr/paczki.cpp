@@ -52,16 +52,22 @@ private:
     int FDeskryptor;
 };
 
+// A volume is found whatever the letter case of its name, as where the sets
+// are made: diskettes carry FIRMA.S00 while the next volume's name is
+// FIRMA.s00, and the diskette reader copies each under its own name.
 class TPaczkiNaDysku : public IZrodloPaczek {
 public:
-    bool Istnieje(const std::string& nazwa) override { return PlikIstnieje(nazwa); }
-    int64_t Rozmiar(const std::string& nazwa) override { return RozmiarPliku(nazwa); }
+    bool Istnieje(const std::string& nazwa) override { return ZnajdzPlikBezWielkosciLiter(nazwa).has_value(); }
+    int64_t Rozmiar(const std::string& nazwa) override { return RozmiarPliku(Plik(nazwa)); }
     std::unique_ptr<IStrumienPaczki> Otworz(const std::string& nazwa) override {
-        const int deskryptor = open(nazwa.c_str(), O_RDONLY | O_CLOEXEC);
+        const int deskryptor = open(Plik(nazwa).c_str(), O_RDONLY | O_CLOEXEC);
         if (deskryptor < 0)
             throw EBlad("Nie można otworzyć pliku \"" + nazwa + "\". " + OpisOstatniegoBledu());
         return std::make_unique<TPlikPaczki>(deskryptor);
     }
+
+private:
+    static std::string Plik(const std::string& nazwa) { return ZnajdzPlikBezWielkosciLiter(nazwa).value_or(nazwa); }
 };
 
 class TPamiecPaczki : public IStrumienPaczki {
