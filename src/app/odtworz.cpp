@@ -216,26 +216,15 @@ void TOdtwarzanie::OdtworzBaze(const std::string& katalog, const std::string& na
     const std::string tekst = TekstyRowne(nazwa + ".gbk", kKopiaSystemowa) ? "Dearchiwizacja bazy systemowej"
                                                                            : "Dearchiwizacja bazy firmy: " + nazwa;
     std::unique_ptr<IPostep> okno = UtworzPostep(tekst);
-    TkvRestore odtworzenie;
     okno->Pokaz();
     FPokazanoOkno = true;
-    odtworzenie.NazwaKopii = nazwa;
-    odtworzenie.NazwaBazy = nazwa;
-    odtworzenie.KatalogKopii = katalog;
-    odtworzenie.KatalogBazy = katalog;
-    odtworzenie.IloscPlikowKopii = 1;
-    odtworzenie.Zastap = true;
-    odtworzenie.ZachowajCienie = false;
-    odtworzenie.UstawForcedWrites = false;
-    odtworzenie.Szczegolowo = true;
-    IPostep* widoczne = okno.get();
-    odtworzenie.OnLinia = [widoczne](TkvRestore&, const std::string& linia) { widoczne->UstawTekst(linia); };
     // The window goes with `okno` on every way out.
     struct TZamknijOkno {
         IPostep& Okno;
         ~TZamknijOkno() { Okno.Zamknij(); }
     } zamknij{*okno};
-    odtworzenie.Wykonaj();
+    IPostep* widoczne = okno.get();
+    OdtworzKopieBazy(katalog, nazwa, [widoczne](TkvRestore&, const std::string& linia) { widoczne->UstawTekst(linia); });
 }
 
 void TOdtwarzanie::KopiujBaze(const std::string& katalog, const std::string& plik) {
