@@ -13,6 +13,7 @@
 #include "files/teksty.h"
 #include "files/kursor.h"
 #include "platform/bledy.h"
+#include "platform/czas_dos.h"
 
 namespace ramvel {
 
@@ -168,19 +169,11 @@ bool UstawTylkoDoOdczytu(const std::string& plik, bool wlacz) {
 void UstawDatePliku(const std::string& plik, uint32_t dataDos) {
     if (access(plik.c_str(), W_OK) != 0)
         return;
-    std::tm czas{};
-    const uint32_t data = dataDos >> 16, godzina = dataDos & 0xFFFF;
-    czas.tm_year = static_cast<int>((data >> 9) & 0x7F) + 80;
-    czas.tm_mon = static_cast<int>((data >> 5) & 0x0F) - 1;
-    czas.tm_mday = static_cast<int>(data & 0x1F);
-    czas.tm_hour = static_cast<int>((godzina >> 11) & 0x1F);
-    czas.tm_min = static_cast<int>((godzina >> 5) & 0x3F);
-    czas.tm_sec = static_cast<int>((godzina & 0x1F) * 2);
-    czas.tm_isdst = -1;
-    const std::time_t chwila = std::mktime(&czas);
-    if (chwila == static_cast<std::time_t>(-1))
+    const int64_t chwila = CzasDosNaUnix(dataDos);
+    if (chwila < 0)
         return;
-    utimbuf czasy{chwila, chwila};
+    const auto czasUnix = static_cast<std::time_t>(chwila);
+    utimbuf czasy{czasUnix, czasUnix};
     utime(plik.c_str(), &czasy);
 }
 

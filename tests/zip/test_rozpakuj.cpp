@@ -9,6 +9,7 @@
 
 #include "archiwa_testowe.h"
 #include "files/zip/cel_pozycji.h"
+#include "platform/czas_dos.h"
 #include "files/zip/rozpakuj_archiwum.h"
 #include "files/zip/unzip_int.h"
 #include "wspolne/testy.h"

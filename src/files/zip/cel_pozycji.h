@@ -44,8 +44,5 @@ private:
     std::string FNazwa;  // the last level, within FKatalog
 };
 
-// Seconds since the epoch for a DOS date (high 16 bits) and time, as local
-// time; -1 when it names no valid moment.
-int64_t CzasDosNaUnix(uint32_t czasDos);
 
 }  // namespace ramvel
