@@ -33,14 +33,6 @@ size_t PoczatekNazwy(const std::string& sciezka) {
     return separator == std::string::npos ? 0 : separator + 1;
 }
 
-std::vector<char32_t> Znaki(const std::string& tekst) {
-    std::vector<char32_t> znaki;
-    size_t pozycja = 0;
-    while (pozycja < tekst.size())
-        znaki.push_back(NastepnyZnakUtf8(tekst, pozycja));
-    return znaki;
-}
-
 // The characters od..od+ile-1 (counted from 0) as a number of decimal digits;
 // -1 when they are fewer than asked, empty, or anything but digits.
 int LiczbaZCyfr(const std::vector<char32_t>& znaki, size_t od, size_t ile) {
@@ -105,7 +97,7 @@ bool CzytajOpisKopii(const std::string& archiwum, TRekKat& rekord) {
 }
 
 double CzasKopii(const std::string& tekst) {
-    const std::vector<char32_t> znaki = Znaki(tekst);
+    const std::vector<char32_t> znaki = ZnakiUtf8(tekst);
     const int rok = LiczbaZCyfr(znaki, 0, 4);
     const int miesiac = LiczbaZCyfr(znaki, 5, 2);
     const int dzien = LiczbaZCyfr(znaki, 8, 2);

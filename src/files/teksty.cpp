@@ -8,14 +8,6 @@
 namespace ramvel {
 namespace {
 
-std::vector<char32_t> Znaki(const std::string& tekst) {
-    std::vector<char32_t> znaki;
-    size_t pozycja = 0;
-    while (pozycja < tekst.size())
-        znaki.push_back(NastepnyZnakUtf8(tekst, pozycja));
-    return znaki;
-}
-
 std::string Tekst(const std::vector<char32_t>& znaki, size_t od, size_t ile) {
     std::string wynik;
     for (size_t i = od; i < od + ile && i < znaki.size(); ++i)
@@ -30,8 +22,8 @@ bool TekstyRowne(const std::string& a, const std::string& b) { return WielkieLit
 size_t PozycjaBezWielkosci(const std::string& szukany, const std::string& tekst) {
     if (szukany.empty())
         return 0;
-    const std::vector<char32_t> igla = Znaki(WielkieLitery(szukany));
-    const std::vector<char32_t> stog = Znaki(WielkieLitery(tekst));
+    const std::vector<char32_t> igla = ZnakiUtf8(WielkieLitery(szukany));
+    const std::vector<char32_t> stog = ZnakiUtf8(WielkieLitery(tekst));
     if (igla.size() > stog.size())
         return 0;
     for (size_t i = 0; i + igla.size() <= stog.size(); ++i)
@@ -41,14 +33,14 @@ size_t PozycjaBezWielkosci(const std::string& szukany, const std::string& tekst)
 }
 
 char32_t ZnakNaPozycji(const std::string& tekst, size_t pozycja) {
-    const auto znaki = Znaki(tekst);
+    const auto znaki = ZnakiUtf8(tekst);
     return (pozycja >= 1 && pozycja <= znaki.size()) ? znaki[pozycja - 1] : 0;
 }
 
 std::string DopelnijTekst(const std::string& tekst, int dlugosc, char strona, char znak) {
     if (dlugosc < 1)
         return {};
-    const auto znaki = Znaki(tekst);
+    const auto znaki = ZnakiUtf8(tekst);
     if (static_cast<size_t>(dlugosc) <= znaki.size())
         return Tekst(znaki, 0, static_cast<size_t>(dlugosc));
     const std::string dopelnienie(static_cast<size_t>(dlugosc) - znaki.size(), znak);

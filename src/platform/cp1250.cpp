@@ -90,6 +90,15 @@ void DopiszUtf8(std::string& cel, char32_t znak) {
     }
 }
 
+std::vector<char32_t> ZnakiUtf8(std::string_view tekst) {
+    std::vector<char32_t> znaki;
+    znaki.reserve(tekst.size());
+    size_t pozycja = 0;
+    while (pozycja < tekst.size())
+        znaki.push_back(NastepnyZnakUtf8(tekst, pozycja));
+    return znaki;
+}
+
 std::string Cp1250NaUtf8(std::string_view bajty) {
     std::string wynik;
     wynik.reserve(bajty.size() + bajty.size() / 4);

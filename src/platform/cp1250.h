@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ramvel {
 
@@ -20,6 +21,8 @@ std::optional<std::string> Utf8NaCp1250(std::string_view tekst);
 // come back one at a time as U+FFFD.
 char32_t NastepnyZnakUtf8(std::string_view tekst, size_t& pozycja);
 void DopiszUtf8(std::string& cel, char32_t znak);
+// Every character of a UTF-8 text, in order.
+std::vector<char32_t> ZnakiUtf8(std::string_view tekst);
 
 // Upper case of a code point for the Latin letters Windows-1250 can hold
 // (ASCII, Latin-1, Latin Extended-A): Polish letters are letters.
