@@ -79,7 +79,7 @@ std::string TPoleSQL::JakoTekst() const {
             const auto miejsca = static_cast<size_t>(-FSkala);
             if (cyfry.size() <= miejsca)
                 cyfry.insert(0, miejsca - cyfry.size() + 1, '0');
-            cyfry.insert(cyfry.size() - miejsca, ".");
+            cyfry.insert(cyfry.size() - miejsca, 1, '.');
             return (ujemna ? "-" : "") + cyfry;
         }
         case TRodzaj::Zmiennoprzecinkowa: {
