@@ -55,20 +55,7 @@ protected:
     std::vector<std::string> Wiersze(const std::string& zapytanie) {
         TkvDatabase baza;
         PolaczZBazaSystemowa(baza);
-        TkvTransaction transakcja(&baza);
-        TkvQuery q(&baza, &transakcja);
-        q.SelectSQL = {zapytanie};
-        q.Otworz();
-        std::vector<std::string> wynik;
-        for (; !q.Eof(); q.Nastepny()) {
-            std::string wiersz;
-            for (size_t i = 0; i < q.LiczbaPol(); ++i)
-                wiersz += (i ? "|" : "") + q.Pole(i).JakoTekst();
-            wynik.push_back(wiersz);
-        }
-        q.Zamknij();
-        transakcja.Zatwierdz();
-        return wynik;
+        return testy::WierszeZapytania(baza, zapytanie);
     }
 
     std::vector<std::string> Firmy() { return Wiersze("select ID_FIRMA, IDENTYFIKATOR, OPIS from FIRMA order by 1"); }

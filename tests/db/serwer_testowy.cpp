@@ -11,6 +11,9 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "db/kv_database.h"
+#include "db/kv_query.h"
+#include "db/kv_transaction.h"
 #include "db/uzytkownik_bazy.h"
 
 namespace ramvel::testy {
@@ -168,6 +171,23 @@ void WykonajNaBazie(const std::string& sciezka, const std::vector<std::string>& 
         throw;
     }
     isc_detach_database(status, &baza);
+}
+
+std::vector<std::string> WierszeZapytania(TkvDatabase& baza, const std::string& zapytanie) {
+    TkvTransaction transakcja(&baza);
+    TkvQuery q(&baza, &transakcja);
+    q.SelectSQL = {zapytanie};
+    q.Otworz();
+    std::vector<std::string> wynik;
+    for (; !q.Eof(); q.Nastepny()) {
+        std::string wiersz;
+        for (size_t i = 0; i < q.LiczbaPol(); ++i)
+            wiersz += (i ? "|" : "") + q.Pole(i).JakoTekst();
+        wynik.push_back(wiersz);
+    }
+    q.Zamknij();
+    transakcja.Zatwierdz();
+    return wynik;
 }
 
 }  // namespace ramvel::testy

@@ -9,6 +9,10 @@
 
 #include "wspolne/testy.h"
 
+namespace ramvel {
+class TkvDatabase;
+}
+
 namespace ramvel::testy {
 
 // Where scripts/firebird.sh keeps the password (root-only).
@@ -58,6 +62,10 @@ private:
 // Runs statements on a database through the server as SYSKVR, outside the
 // layer under test; each in its own transaction. Raises std::runtime_error.
 void WykonajNaBazie(const std::string& sciezka, const std::vector<std::string>& polecenia);
+
+// The rows of a query on a connected database, each row's columns as text
+// joined by '|', read in a transaction of their own.
+std::vector<std::string> WierszeZapytania(TkvDatabase& baza, const std::string& zapytanie);
 
 }  // namespace ramvel::testy
 

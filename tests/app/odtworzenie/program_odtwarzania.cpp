@@ -94,20 +94,7 @@ std::vector<std::string> Wiersze(const std::string& plikBazy, const std::string&
     baza.PlikBazy = NazwaPliku(plikBazy);
     baza.UstawPolaczenie();
     baza.Connected(true);
-    TkvTransaction transakcja(&baza);
-    TkvQuery q(&baza, &transakcja);
-    q.SelectSQL = {zapytanie};
-    q.Otworz();
-    std::vector<std::string> wynik;
-    for (; !q.Eof(); q.Nastepny()) {
-        std::string wiersz;
-        for (size_t i = 0; i < q.LiczbaPol(); ++i)
-            wiersz += (i ? "|" : "") + q.Pole(i).JakoTekst();
-        wynik.push_back(wiersz);
-    }
-    q.Zamknij();
-    transakcja.Zatwierdz();
-    return wynik;
+    return WierszeZapytania(baza, zapytanie);
 }
 
 TWlasciciel Wlasciciel(const std::string& plik) {
