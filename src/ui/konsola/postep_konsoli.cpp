@@ -1,52 +1,18 @@
 #include "ui/konsola/postep_konsoli.h"
 
-#include <signal.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <optional>
 #include <ostream>
 
 #include "platform/cp1250.h"
+#include "ui/konsola/ctrl_c.h"
 #include "ui/konsola/konsola.h"
 
 namespace ramvel {
 namespace {
-
-// Ctrl+C is caught only while some progress line is shown; at any other time
-// it ends the program as usual. The handler only raises a flag: the question
-// is asked at the next update, from the program's own thread of control.
-volatile std::sig_atomic_t GCtrlC = 0;
-int GPokazanych = 0;
-struct sigaction GPoprzedniaObsluga;
-
-extern "C" void ObsluzCtrlC(int) { GCtrlC = 1; }
-
-void WlaczCtrlC() {
-    if (GPokazanych++ > 0)
-        return;
-    GCtrlC = 0;
-    struct sigaction obsluga {};
-    obsluga.sa_handler = ObsluzCtrlC;
-    sigemptyset(&obsluga.sa_mask);
-    obsluga.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &obsluga, &GPoprzedniaObsluga);
-}
-
-void WylaczCtrlC() {
-    if (--GPokazanych > 0)
-        return;
-    sigaction(SIGINT, &GPoprzedniaObsluga, nullptr);
-}
-
-bool OdbierzCtrlC() {
-    if (!GCtrlC)
-        return false;
-    GCtrlC = 0;
-    return true;
-}
 
 int SzerokoscTerminala() {
     winsize rozmiar{};
@@ -127,7 +93,9 @@ public:
     void Pokaz() override {
         if (!FWidoczne) {
             FWidoczne = true;
-            WlaczCtrlC();
+            // Ctrl+C is caught only while the line is shown; at any other
+            // time it ends the program as usual.
+            FCtrlC.emplace();
             FWypisanyTekst.reset();
             if (!FWTerminalu)
                 PiszTekst();
@@ -140,7 +108,7 @@ public:
         if (!FWidoczne)
             return;
         FWidoczne = false;
-        WylaczCtrlC();
+        FCtrlC.reset();
         Zetrzyj();
     }
 
@@ -218,13 +186,14 @@ private:
     }
 
     void SprawdzCtrlC() {
-        if (!FWidoczne || !OdbierzCtrlC() || FPrzerwano || FPytaOPrzerwanie)
+        if (!FWidoczne || !FCtrlC->Odbierz() || FPrzerwano || FPytaOPrzerwanie)
             return;
         FPytaOPrzerwanie = true;
         Zetrzyj();
         const bool przerwac = PotwierdzPrzerwanie();
         // A Ctrl+C pressed while the question waited belongs to its answer.
-        OdbierzCtrlC();
+        if (FCtrlC)
+            FCtrlC->Odbierz();
         FPytaOPrzerwanie = false;
         if (przerwac) {
             FPrzerwano = true;
@@ -245,6 +214,7 @@ private:
     bool FWidoczne = false;
     bool FPrzerwano = false;
     bool FPytaOPrzerwanie = false;
+    std::optional<TNasluchCtrlC> FCtrlC;  // while the line is shown
     unsigned FKlatka = 0;
     std::string FNarysowana;                    // the status line as it stands on the terminal
     std::optional<std::string> FWypisanyTekst;  // plain lines: the text written last

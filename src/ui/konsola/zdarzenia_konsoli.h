@@ -2,13 +2,15 @@
 // The terminal has no window messages; its stop key is Ctrl+C. While a job
 // watches, SIGINT only raises a flag, so the job can stop cleanly (delete its
 // half-written file) instead of the process dying mid-write.
+#include <optional>
+
+#include "ui/konsola/ctrl_c.h"
 #include "ui/zdarzenia_okien.h"
 
 namespace ramvel {
 
 class TZdarzeniaKonsoli : public IZdarzeniaOkien {
 public:
-    ~TZdarzeniaKonsoli() override;
     void Rozpocznij() override;
     void Zakoncz() override;
     void PrzetworzZdarzenia() override {}
@@ -16,8 +18,8 @@ public:
     bool PrzerwanieWcisniete() override;
 
 private:
-    void PrzywrocSygnal();
     int FZagniezdzenie = 0;
+    std::optional<TNasluchCtrlC> FCtrlC;  // while a job watches
 };
 
 }  // namespace ramvel
